@@ -1,0 +1,26 @@
+# quiltrix_add_test(<name> SOURCES ... [LIBS ...] [QT])
+# One GoogleTest executable; every case becomes a CTest test. QT tests get the
+# offscreen platform and a main() that creates the QApplication first.
+function(quiltrix_add_test name)
+    cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+    if(T_QT)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+        target_link_libraries(${name} PRIVATE ${T_LIBS} quiltrix_qt_test_main GTest::gtest)
+    else()
+        target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+    endif()
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
+    set(env "QT_QPA_PLATFORM=offscreen"
+            "QUILTRIX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+            "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
+            "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+            "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+endfunction()

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing Quiltrix need on Debian 12.
+# Does nothing when everything is already there.
+set -euo pipefail
+
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
+    libchm-dev libchm-bin fp-utils
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool x11-apps x11-utils imagemagick
+)
+
+missing=()
+for pkg in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$pkg")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -q
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

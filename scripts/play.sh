@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a Release build and starts the game.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DQUILTRIX_BUILD_TESTS=OFF -DQUILTRIX_BUILD_BENCH=OFF >/dev/null
+cmake --build build/release --target quiltrix
+exec build/release/app/quiltrix
