@@ -1,0 +1,125 @@
+# Helpers for end-to-end tests: a private X server, the real executable, and
+# xdotool to drive it. Source this file; call e2e_setup first.
+set -euo pipefail
+
+E2E_TMP=""
+E2E_XVFB_PID=""
+E2E_PIDS=()
+
+e2e_log() { echo "[e2e] $*" >&2; }
+e2e_fail() { echo "[e2e] FAIL: $*" >&2; exit 1; }
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]:-}"; do
+        [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
+    done
+    [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
+    [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
+}
+
+# Starts Xvfb on the first free display and isolates the run's runtime
+# folder, so single-instance locks never leak between tests.
+e2e_setup() {
+    E2E_TMP=$(mktemp -d)
+    trap e2e_cleanup EXIT
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+        E2E_XVFB_PID=$!
+        local i
+        for i in $(seq 1 50); do
+            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                break 2
+            fi
+            kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$E2E_XVFB_PID" 2>/dev/null || true
+        E2E_XVFB_PID=""
+    done
+    [ -n "${DISPLAY:-}" ] && [ -n "$E2E_XVFB_PID" ] || e2e_fail "no X server could be started"
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    export HOME="$E2E_TMP/home"
+    mkdir -p "$HOME"
+    export QT_QPA_PLATFORM=xcb
+    unset QT_SCALE_FACTOR
+    e2e_log "X server on $DISPLAY"
+}
+
+# e2e_start <executable> -> sets E2E_LAST_PID
+e2e_start() {
+    "$@" >>"$E2E_TMP/app.log" 2>&1 &
+    E2E_LAST_PID=$!
+    E2E_PIDS+=("$E2E_LAST_PID")
+}
+
+e2e_alive() { kill -0 "$1" 2>/dev/null; }
+
+# e2e_wait_exit <pid> <seconds>: fails unless the process ends in time.
+e2e_wait_exit() {
+    local pid=$1 limit=$2 i
+    for i in $(seq 1 $((limit * 10))); do
+        e2e_alive "$pid" || { wait "$pid" 2>/dev/null || true; return 0; }
+        sleep 0.1
+    done
+    e2e_fail "process $pid still running after ${limit}s"
+}
+
+# Visible top-level windows of a process, one id per line.
+e2e_windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
+
+# e2e_wait_window <pid> <width> <height> <seconds>: echoes the id of a visible
+# window of that process whose size is width x height.
+e2e_wait_window() {
+    local pid=$1 w=$2 h=$3 limit=$4 i id
+    for i in $(seq 1 $((limit * 10))); do
+        for id in $(e2e_windows_of "$pid"); do
+            if [ "$(e2e_window_size "$id")" = "${w}x${h}" ]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# e2e_wait_any_window <pid> <seconds>: echoes the first visible window's id.
+e2e_wait_any_window() {
+    local pid=$1 limit=$2 i id
+    for i in $(seq 1 $((limit * 10))); do
+        id=$(e2e_windows_of "$pid" | head -n1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+e2e_window_size() {
+    xdotool getwindowgeometry --shell "$1" | awk -F= '/^WIDTH/{w=$2} /^HEIGHT/{h=$2} END{print w "x" h}'
+}
+e2e_window_pos() {
+    xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x " " y}'
+}
+e2e_window_name() { xdotool getwindowname "$1" 2>/dev/null || true; }
+
+# e2e_click <window> <x> <y>: left click at window-relative coordinates.
+e2e_click() {
+    local pos x y
+    pos=$(e2e_window_pos "$1")
+    x=$(( ${pos% *} + $2 ))
+    y=$(( ${pos#* } + $3 ))
+    xdotool mousemove --sync "$x" "$y" click 1
+}
+
+# e2e_screenshot <file>: the whole screen as PNG.
+e2e_screenshot() { /usr/bin/import -window root "$1"; }
+
+# e2e_pixel <png> <x> <y> -> "r,g,b"
+e2e_pixel() {
+    /usr/bin/convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+}
