@@ -1,0 +1,112 @@
+#include "platform/qt/PropertyBag.h"
+
+#include <cmath>
+
+namespace qx {
+
+PropertyBag::PropertyBag(const QJsonObject& values, QString owner) : owner_(std::move(owner)) {
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        const QString folded = it.key().toLower();
+        if (values_.contains(folded))
+            throw DesignError(owner_ + QStringLiteral(": property \"") + it.key() +
+                              QStringLiteral("\" is given twice"));
+        values_.insert(folded, it.value());
+    }
+}
+
+bool PropertyBag::contains(const QString& key) const { return values_.contains(key.toLower()); }
+
+QStringList PropertyBag::keys() const { return values_.keys(); }
+
+QJsonValue PropertyBag::value(const QString& key) const { return values_.value(key.toLower()); }
+
+void PropertyBag::fail(const QString& key, const char* expected) const {
+    throw DesignError(owner_ + QStringLiteral(": property \"") + key +
+                      QStringLiteral("\" must be ") + QLatin1String(expected));
+}
+
+QString PropertyBag::text(const QString& key, const QString& fallback) const {
+    const QJsonValue v = value(key);
+    if (v.isUndefined()) return fallback;
+    if (!v.isString()) fail(key, "text");
+    return v.toString();
+}
+
+long PropertyBag::integer(const QString& key, long fallback) const {
+    const QJsonValue v = value(key);
+    if (v.isUndefined()) return fallback;
+    if (v.isBool()) return v.toBool() ? -1 : 0;
+    const double d = v.toDouble(std::nan(""));
+    if (!v.isDouble() || d != std::floor(d) || std::fabs(d) > 2147483647.0) fail(key, "a whole number");
+    return static_cast<long>(d);
+}
+
+double PropertyBag::number(const QString& key, double fallback) const {
+    const QJsonValue v = value(key);
+    if (v.isUndefined()) return fallback;
+    if (!v.isDouble()) fail(key, "a number");
+    return v.toDouble();
+}
+
+bool PropertyBag::boolean(const QString& key, bool fallback) const {
+    const QJsonValue v = value(key);
+    if (v.isUndefined()) return fallback;
+    if (v.isBool()) return v.toBool();
+    if (v.isDouble() && (v.toDouble() == 0.0 || v.toDouble() == -1.0 || v.toDouble() == 1.0))
+        return v.toDouble() != 0.0;
+    fail(key, "true or false");
+}
+
+bool parseOleColor(const QString& text, OleColor& color) {
+    QString digits = text.trimmed();
+    if (digits.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
+        digits = digits.mid(2);
+        if (digits.endsWith(QLatin1Char('&'))) digits.chop(1);
+    } else if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        digits = digits.mid(2);
+    } else {
+        return false;
+    }
+    if (digits.isEmpty() || digits.size() > 8) return false;
+    bool ok = false;
+    const uint parsed = digits.toUInt(&ok, 16);
+    if (!ok) return false;
+    color = parsed;
+    return true;
+}
+
+OleColor PropertyBag::color(const QString& key, OleColor fallback) const {
+    const QJsonValue v = value(key);
+    if (v.isUndefined()) return fallback;
+    if (v.isDouble()) {
+        const double d = v.toDouble();
+        if (d >= 0 && d <= 4294967295.0 && d == std::floor(d)) return static_cast<OleColor>(d);
+    } else if (v.isString()) {
+        OleColor parsed = 0;
+        if (parseOleColor(v.toString(), parsed)) return parsed;
+    }
+    fail(key, "a colour (&H00BBGGRR&)");
+}
+
+FontSpec PropertyBag::font(const QString& key, const FontSpec& fallback) const {
+    const QJsonValue v = value(key);
+    if (v.isUndefined()) return fallback;
+    if (!v.isObject()) fail(key, "a font {\"Name\", \"Size\", ...}");
+    const PropertyBag font(v.toObject(), owner_ + QLatin1Char('.') + key);
+    FontSpec spec;
+    spec.name = font.text(QStringLiteral("Name"), fallback.name);
+    spec.size = font.number(QStringLiteral("Size"), fallback.size);
+    spec.bold = font.boolean(QStringLiteral("Bold"), false);
+    spec.italic = font.boolean(QStringLiteral("Italic"), false);
+    spec.underline = font.boolean(QStringLiteral("Underline"), false);
+    if (spec.name.isEmpty() || spec.size <= 0) fail(key, "a font with a name and a positive size");
+    return spec;
+}
+
+QString PropertyBag::picturePath(const QString& key) const {
+    const QString name = text(key);
+    if (name.isEmpty() || name.startsWith(QLatin1String(":/"))) return name;
+    return QStringLiteral(":/") + name;
+}
+
+}  // namespace qx
