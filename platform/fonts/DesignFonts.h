@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+namespace qx {
+
+// Loads every font compiled in under ":/fonts/". Safe to call any number of
+// times; needs a QGuiApplication.
+void registerBundledFonts();
+
+// Families the bundled font files provide (empty before registerBundledFonts()).
+QStringList bundledFontFamilies();
+
+// The bundled family that stands in for a font name used by the window designs
+// ("Verdana", "Small Fonts", "MS Sans Serif", "Impact", "PTron6", "Tahoma",
+// "Arial", ...; case does not matter). Unknown names get a plain sans serif.
+QString designFontFamily(const QString& designName);
+
+// Pixel height Windows gives a font of this point size at 96 dpi.
+int designPixelSize(double points);
+
+// A font for a design's font entry. Sized in pixels, so text measures the same
+// on every screen whatever its dpi. Registers the bundled fonts if needed.
+QFont designFont(const QString& designName, double points, bool bold = false, bool italic = false,
+                 bool underline = false);
+
+}  // namespace qx
