@@ -30,35 +30,60 @@ inline constexpr Pixel kWhite = rgb(255, 255, 255);
 inline constexpr Pixel kBlack = rgb(0, 0, 0);
 
 // A 24-bit picture held in 32-bit pixels, rows packed without padding.
+//
+// Every bitmap carries a content stamp so that caches built from its pixels
+// can tell cheaply whether they are still valid: the stamp changes whenever
+// the pixels may have changed, and a copy shares the stamp of its original
+// because it holds the same pixels. Any non-const access counts as a change,
+// so write through a fresh data() or row() call rather than through a pointer
+// kept from earlier.
 class Bitmap {
 public:
     Bitmap() = default;
     Bitmap(int width, int height, Pixel fill = kBlack);
+    Bitmap(const Bitmap&) = default;
+    Bitmap& operator=(const Bitmap&) = default;
+    // A moved-from bitmap is empty.
+    Bitmap(Bitmap&& other) noexcept;
+    Bitmap& operator=(Bitmap&& other) noexcept;
 
     int width() const { return width_; }
     int height() const { return height_; }
     bool isNull() const { return width_ <= 0 || height_ <= 0; }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-    Pixel* data() { return pixels_.data(); }
+    Pixel* data() {
+        stamp_ = 0;
+        return pixels_.data();
+    }
     const Pixel* data() const { return pixels_.data(); }
-    Pixel* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    Pixel* row(int y) {
+        stamp_ = 0;
+        return pixels_.data() + static_cast<std::size_t>(y) * width_;
+    }
     const Pixel* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
     std::size_t byteCount() const { return pixels_.size() * sizeof(Pixel); }
 
     Pixel pixel(int x, int y) const { return row(y)[x]; }
     void setPixel(int x, int y, Pixel p) { row(y)[x] = p | kOpaque; }
 
+    // Never 0. Equal stamps mean equal pixels; a changed bitmap gets a new
+    // stamp the next time it is asked for one. Not for use across threads.
+    std::uint64_t contentStamp() const;
+
     void fill(Pixel p);
     // Resizes to width x height; the content is then filled with `fill`.
     void reset(int width, int height, Pixel fill = kBlack);
 
-    friend bool operator==(const Bitmap&, const Bitmap&) = default;
+    friend bool operator==(const Bitmap& a, const Bitmap& b) {
+        return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_;
+    }
 
 private:
     int width_ = 0;
     int height_ = 0;
     std::vector<Pixel> pixels_;
+    mutable std::uint64_t stamp_ = 0;  // 0: not stamped since the last change
 };
 
 }  // namespace qx
