@@ -1,0 +1,38 @@
+#include <cstring>
+
+#include "engine/PuzzleModule.h"
+#include "engine/Stencil.h"
+
+namespace qx {
+
+namespace {
+
+// picture(79 - y, x) = work(x, y) for every pixel: a quarter-turn clockwise
+// about the cell centre, written one destination row at a time.
+void turnQuarterClockwise(Bitmap& picture, Bitmap& work) {
+    if (work.width() != CellSize || work.height() != CellSize) work.reset(CellSize, CellSize);
+    std::memcpy(work.data(), picture.data(), picture.byteCount());
+    const Pixel* source = work.data();
+    Pixel* destination = picture.data();
+    for (int row = 0; row < CellSize; ++row) {
+        Pixel* out = destination + row * CellSize;
+        const Pixel* column = source + (CellSize - 1) * CellSize + row;  // work(row, 79)
+        for (int col = 0; col < CellSize; ++col, column -= CellSize) out[col] = *column;
+    }
+}
+
+}  // namespace
+
+void PuzzleModule::RotatePiece(int index, Bitmap& work, std::vector<Bitmap>& pieceImages) {
+    if (index < 0 || index > lastIndex()) return;
+    Piece& piece = Pieces[static_cast<std::size_t>(index)];
+    if (piece.PatIndex >= 0 && piece.PatIndex < static_cast<int>(pieceImages.size())) {
+        Bitmap& picture = pieceImages[static_cast<std::size_t>(piece.PatIndex)];
+        // Every picture the engine cuts is one cell; anything else is left alone.
+        if (picture.width() == CellSize && picture.height() == CellSize) turnQuarterClockwise(picture, work);
+    }
+    piece.Turns = static_cast<std::int16_t>((piece.Turns + 1) % 4);
+    piece.Shape = static_cast<std::int16_t>(NextTurnCell(piece.Shape));
+}
+
+}  // namespace qx
