@@ -1,6 +1,25 @@
 #include <QApplication>
 
+#include "platform/qt/FormDesign.h"
+#include "platform/qt/HighDpi.h"
+#include "platform/qt/ProgramMessage.h"
+#include "platform/qt/SingleInstanceLock.h"
+#include "shell/Program.h"
+#include "shell/ProgramInfo.h"
+
 int main(int argc, char** argv) {
+    qx::configureHighDpi();
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QString::fromLatin1(qx::kProgramTitle));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+
+    qx::SingleInstanceLock lock;
+    qx::Program program(lock);
+    try {
+        if (!program.begin()) return 0;
+    } catch (const qx::DesignError& error) {
+        qx::showProgramMessage(nullptr, QString::fromUtf8(error.what()), qx::MessageIcon::Critical);
+        return 1;
+    }
+    return QApplication::exec();
 }

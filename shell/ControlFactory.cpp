@@ -1,0 +1,118 @@
+#include "shell/ControlFactory.h"
+
+#include <QCursor>
+#include <QJsonArray>
+#include <QPixmap>
+
+#include "controls/zbbutton/zbButtons_H.h"
+#include "platform/qt/DesignFont.h"
+#include "shell/widgets/DesignLabel.h"
+#include "shell/widgets/FrameBox.h"
+#include "shell/widgets/ImageBox.h"
+#include "shell/widgets/PictureBox.h"
+#include "shell/widgets/ShapePanel.h"
+
+namespace qx {
+namespace {
+
+constexpr long kCustomPointer = 99;
+
+QWidget* createButton(const PropertyBag& p, QWidget* container) {
+    auto* button = new zbButtons_H(container);
+    button->ReadProperties(p);
+    return button;
+}
+
+QWidget* createShape(const PropertyBag& p, QWidget* container) {
+    auto* shape = new ShapePanel(container);
+    shape->setShape(p.integer(QStringLiteral("Shape"), ShapePanel::Rectangle));
+    shape->setFillColor(p.color(QStringLiteral("FillColor"), oleRgb(255, 255, 255)));
+    shape->setBorderColor(p.color(QStringLiteral("BorderColor"), oleRgb(0, 0, 0)));
+    return shape;
+}
+
+QWidget* createLabel(const PropertyBag& p, QWidget* container) {
+    auto* label = new DesignLabel(container);
+    label->setCaption(p.text(QStringLiteral("Caption")));
+    label->setForeColor(p.color(QStringLiteral("ForeColor"), kButtonText));
+    label->setBackColor(p.color(QStringLiteral("BackColor"), kButtonFace));
+    label->setOpaque(p.integer(QStringLiteral("BackStyle"), 1) != 0);
+    label->setAlignment(p.integer(QStringLiteral("Alignment"), DesignLabel::LeftJustify));
+    return label;
+}
+
+QWidget* createImage(const PropertyBag& p, QWidget* container) {
+    auto* image = new ImageBox(container);
+    image->setPicture(designPicture(p, QStringLiteral("Picture")));
+    return image;
+}
+
+QWidget* createPictureBox(const PropertyBag& p, QWidget* container) {
+    auto* box = new PictureBox(container);
+    box->setBackColor(p.color(QStringLiteral("BackColor"), kButtonFace));
+    box->setBorder(p.integer(QStringLiteral("BorderStyle"), 1) != 0);
+    box->setPicture(designPicture(p, QStringLiteral("Picture")));
+    return box;
+}
+
+QWidget* createFrame(const PropertyBag& p, QWidget* container) {
+    auto* frame = new FrameBox(container);
+    frame->setCaption(p.text(QStringLiteral("Caption")));
+    frame->setBackColor(p.color(QStringLiteral("BackColor"), kButtonFace));
+    return frame;
+}
+
+QPoint hotSpot(const PropertyBag& p) {
+    return {static_cast<int>(p.integer(QStringLiteral("MouseIconHotSpotX"), 0)),
+            static_cast<int>(p.integer(QStringLiteral("MouseIconHotSpotY"), 0))};
+}
+
+void applyCommonSettings(const ControlDesign& design, QWidget* widget) {
+    const PropertyBag& p = design.properties;
+    widget->setObjectName(design.key());
+    widget->setGeometry(design.rect);
+    if (p.contains(QStringLiteral("Font")) && design.kind != QLatin1String("zbButtons_H"))
+        widget->setFont(designFont(p.font(QStringLiteral("Font"))));
+    const QString tip = p.text(QStringLiteral("ToolTipText"));
+    if (!tip.isEmpty()) widget->setToolTip(tip);
+    if (p.integer(QStringLiteral("MousePointer"), 0) == kCustomPointer) {
+        const QImage icon = designPicture(p, QStringLiteral("MouseIcon"));
+        const QPoint spot = hotSpot(p);
+        if (!icon.isNull()) widget->setCursor(QCursor(QPixmap::fromImage(icon), spot.x(), spot.y()));
+    }
+    if (design.kind != QLatin1String("zbButtons_H"))
+        widget->setEnabled(p.boolean(QStringLiteral("Enabled"), true));
+    widget->setVisible(p.boolean(QStringLiteral("Visible"), true));
+}
+
+}  // namespace
+
+bool isNonVisualKind(const QString& kind) {
+    return kind == QLatin1String("Timer") || kind == QLatin1String("CommonDialog") ||
+           kind == QLatin1String("WorkSurface");
+}
+
+QImage designPicture(const PropertyBag& properties, const QString& key) {
+    const QString path = properties.picturePath(key);
+    if (path.isEmpty()) return {};
+    QImage image(path);
+    // Pictures are compiled in; one that is not there yet is left empty.
+    if (image.isNull()) qWarning("%s: picture %s is missing", qPrintable(properties.owner()), qPrintable(path));
+    return image;
+}
+
+QWidget* createControl(const ControlDesign& design, QWidget* container) {
+    using Factory = QWidget* (*)(const PropertyBag&, QWidget*);
+    static const QHash<QString, Factory> factories{
+        {QStringLiteral("zbButtons_H"), &createButton}, {QStringLiteral("Shape"), &createShape},
+        {QStringLiteral("Label"), &createLabel},        {QStringLiteral("Image"), &createImage},
+        {QStringLiteral("PictureBox"), &createPictureBox}, {QStringLiteral("Frame"), &createFrame},
+    };
+    const Factory factory = factories.value(design.kind, nullptr);
+    if (!factory) throw DesignError(design.properties.owner() + QStringLiteral(": unknown kind \"") + design.kind + '"');
+    QWidget* widget = factory(design.properties, container);
+    applyCommonSettings(design, widget);
+    return widget;
+}
+
+}  // namespace qx

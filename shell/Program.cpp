@@ -1,0 +1,42 @@
+#include "shell/Program.h"
+
+#include <QApplication>
+
+#include "platform/qt/FormDesign.h"
+#include "platform/qt/ProgramMessage.h"
+#include "shell/Start.h"
+#include "shell/WindowPlacement.h"
+#include "shell/frmMain.h"
+
+namespace qx {
+
+Program::Program(SingleInstanceLock& lock) : lock_(lock) {}
+
+Program::~Program() {
+    if (start_) delete start_.data();
+}
+
+Start* Program::startWindow() const { return start_.data(); }
+
+bool Program::begin() {
+    start_ = new Start(lock_);
+    connect(start_, &Start::startChosen, this, &Program::showMainWindow);
+    if (start_->Form_Load()) return true;
+    delete start_.data();
+    return false;
+}
+
+void Program::showMainWindow() {
+    try {
+        main_ = std::make_unique<frmMain>();
+    } catch (const DesignError& error) {
+        showProgramMessage(nullptr, QString::fromUtf8(error.what()), MessageIcon::Critical);
+        QCoreApplication::exit(1);
+        return;
+    }
+    main_->adjustSize();
+    centreOnScreen(main_.get());
+    main_->show();
+}
+
+}  // namespace qx

@@ -1,0 +1,49 @@
+#include "shell/Start.h"
+
+#include <QVBoxLayout>
+
+#include "controls/zbbutton/zbButtons_H.h"
+#include "platform/qt/ProgramMessage.h"
+#include "platform/qt/SingleInstanceLock.h"
+#include "shell/ProgramInfo.h"
+#include "shell/WindowPlacement.h"
+
+namespace qx {
+
+Start::Start(SingleInstanceLock& lock, FormDesign design)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), lock_(lock) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    client_ = new FormClient(std::move(design), this);
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(client_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(&Command1(), &zbButtons_H::Click, this, &Start::Command1_Click);
+    connect(&Command2(), &zbButtons_H::Click, this, &Start::Command2_Click);
+}
+
+zbButtons_H& Start::Command1() { return client_->get<zbButtons_H>(QStringLiteral("Command1")); }
+zbButtons_H& Start::Command2() { return client_->get<zbButtons_H>(QStringLiteral("Command2")); }
+
+bool Start::Form_Load() {
+    if (!lock_.tryAcquire()) {
+        showProgramMessage(nullptr, QString::fromLatin1(kAlreadyRunning));
+        return false;
+    }
+    adjustSize();
+    centreOnScreen(this);
+    show();
+    return true;
+}
+
+void Start::Command1_Click() {
+    // The main window is up before Start goes, so the program never sees a
+    // moment without windows (which would end it).
+    emit startChosen();
+    close();
+}
+
+void Start::Command2_Click() { close(); }
+
+}  // namespace qx

@@ -1,0 +1,193 @@
+#include "shell/frmMain.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QTime>
+#include <QVBoxLayout>
+
+#include "controls/zbbutton/zbButtons_H.h"
+#include "help/HTMLHelp.h"
+#include "platform/qt/BitmapImage.h"
+#include "platform/qt/DesignFont.h"
+#include "platform/skin/WindowSkin.h"
+#include "platform/skin/WindowSkinner.h"
+#include "shell/About.h"
+#include "shell/ControlFactory.h"
+#include "shell/MainWindowProc.h"
+#include "shell/ProgramInfo.h"
+#include "shell/widgets/DesignLabel.h"
+#include "shell/widgets/PictureBox.h"
+
+namespace qx {
+namespace {
+
+QImage workSurfacePicture(const FormDesign& design, const QString& name) {
+    const ControlDesign* surface = design.find(name);
+    return surface ? designPicture(surface->properties, QStringLiteral("Picture")) : QImage();
+}
+
+}  // namespace
+
+frmMain::frmMain(FormDesign design) : QWidget(nullptr) {
+    if (design.properties.contains(QStringLiteral("Font")))
+        setFont(designFont(design.properties.font(QStringLiteral("Font"))));
+    client_ = new FormClient(std::move(design), this);
+    const FormDesign& d = client_->design();
+    picCaption_ = workSurfacePicture(d, QStringLiteral("picCaption"));
+    picBorders_ = workSurfacePicture(d, QStringLiteral("picBorders"));
+    picNIcon_ = workSurfacePicture(d, QStringLiteral("picNIcon"));
+    picRIcon_ = workSurfacePicture(d, QStringLiteral("picRIcon"));
+    picStencil_ = bitmapFromImage(workSurfacePicture(d, QStringLiteral("picStencil")));
+
+    const PropertyBag& timer = d.control(QStringLiteral("Timer1")).properties;
+    timer1_.setInterval(static_cast<int>(timer.integer(QStringLiteral("Interval"), 1000)));
+    if (timer.boolean(QStringLiteral("Enabled"), false)) timer1_.start();
+
+    // The design's caption is empty; the window still needs a name to be found by.
+    const QString caption = d.properties.text(QStringLiteral("Caption"));
+    setWindowTitle(caption.isEmpty() ? QString::fromLatin1(kProgramTitle) : caption);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildMenus();
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(client_);
+
+    picScreen().showBitmap(&pictures_.picScreen);
+    connectHandlers();
+    Form_Load();
+}
+
+frmMain::~frmMain() {
+    if (about_) about_->close();
+}
+
+About* frmMain::aboutWindow() const { return about_.data(); }
+
+void frmMain::buildMenus() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    for (const MenuDesign& top : client_->design().menus) {
+        QMenu* menu = menuBar_->addMenu(top.caption);
+        menu->setObjectName(top.name);
+        menuItems_.insert(top.name, menu->menuAction());
+        for (const MenuDesign& item : top.items) {
+            if (item.separator) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(item.caption);
+            action->setObjectName(item.name);
+            menuItems_.insert(item.name, action);
+        }
+    }
+}
+
+QAction& frmMain::menuItem(const QString& name) const {
+    QAction* action = menuItems_.value(name, nullptr);
+    if (!action) throw DesignError(client_->design().name + QStringLiteral(": no menu item ") + name);
+    return *action;
+}
+
+zbButtons_H& frmMain::cmdNew() { return client_->get<zbButtons_H>(QStringLiteral("cmdNew")); }
+zbButtons_H& frmMain::optGameType(int index) {
+    return client_->get<zbButtons_H>(QStringLiteral("optGameType"), index);
+}
+zbButtons_H& frmMain::chkHint() { return client_->get<zbButtons_H>(QStringLiteral("chkHint")); }
+zbButtons_H& frmMain::cmdShuffle() { return client_->get<zbButtons_H>(QStringLiteral("cmdShuffle")); }
+zbButtons_H& frmMain::cmdBoardColor() { return client_->get<zbButtons_H>(QStringLiteral("cmdBoardColor")); }
+zbButtons_H& frmMain::cmdMoveBoard(int index) {
+    return client_->get<zbButtons_H>(QStringLiteral("cmdMoveBoard"), index);
+}
+DesignLabel& frmMain::lblElapsed() { return client_->get<DesignLabel>(QStringLiteral("lblElapsed")); }
+PictureBox& frmMain::picScreen() { return client_->get<PictureBox>(QStringLiteral("picScreen")); }
+PictureBox& frmMain::picStatus() { return client_->get<PictureBox>(QStringLiteral("picStatus")); }
+
+void frmMain::connectHandlers() {
+    for (int index = 0; index < 3; ++index)
+        connect(&optGameType(index), &zbButtons_H::Click, this, [this, index] { optGameType_Click(index); });
+    connect(&chkHint(), &zbButtons_H::Click, this, &frmMain::chkHint_Click);
+    connect(&menuItem(QStringLiteral("mnuExit")), &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(&menuItem(QStringLiteral("Contents")), &QAction::triggered, this, &frmMain::Contents_Click);
+    connect(&menuItem(QStringLiteral("Ordering")), &QAction::triggered, this, &frmMain::Ordering_Click);
+    connect(&menuItem(QStringLiteral("License")), &QAction::triggered, this, &frmMain::License_Click);
+    connect(&menuItem(QStringLiteral("mAbout")), &QAction::triggered, this, &frmMain::mAbout_Click);
+}
+
+void frmMain::Form_Load() {
+    installWindowHook();
+    applySkin();
+    seedRandom();
+    loadSoundClips();
+    loadStencil();
+    state_.GameRunning = false;
+    picStatus().show();
+    optGameType(EasyJigsaw).setValue(true);
+    optGameType_Click(EasyJigsaw);
+}
+
+void frmMain::installWindowHook() { MainWindowProc::install(this); }
+
+void frmMain::applySkin() {
+    WindowSkin_ = std::make_unique<WindowSkin>();
+    WindowSkinner_ = std::make_unique<WindowSkinner>();
+    const QColor outline(165, 165, 165), title(255, 255, 192);
+    WindowSkin_->Configure(0, outline, outline, -85, title, title, QColor(255, 255, 255), QColor(92, 107, 104),
+                           font(), font(), 19, 20, 20, 778, 800, picCaption_, picBorders_);
+    WindowSkinner_->Skin(this, WindowSkin_.get());
+}
+
+void frmMain::seedRandom() {
+    randomSeed_ = static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay());
+}
+
+// The sound clips are read here once they are compiled in.
+void frmMain::loadSoundClips() {}
+
+void frmMain::loadStencil() {
+    if (picStencil_.isNull()) return;
+    pictures_.picMasks = picStencil_;
+}
+
+void frmMain::optGameType_Click(int index) {
+    if (!isGameType(index)) return;
+    state_.GameTy = static_cast<std::int16_t>(index);
+}
+
+void frmMain::chkHint_Click() { picStatus().setVisible(chkHint().Value()); }
+
+void frmMain::mnuExit_Click() { close(); }
+
+void frmMain::ShowHelpTopic(int topic) {
+    if (!helpViewer_) helpViewer_ = std::make_unique<HTMLHelp>();
+    helpViewer_->CHMFile = QCoreApplication::applicationDirPath() + QLatin1String(kHelpFile);
+    helpViewer_->HHTopicID = topic;
+    helpViewer_->HHWindow = QString::fromLatin1(kHelpWindow);
+    helpViewer_->HHDisplayTopicID(nullptr);
+}
+
+void frmMain::Contents_Click() { ShowHelpTopic(kTopicHowToUse); }
+void frmMain::Ordering_Click() { ShowHelpTopic(kTopicOrdering); }
+void frmMain::License_Click() { ShowHelpTopic(kTopicLicense); }
+
+void frmMain::mAbout_Click() {
+    if (!about_) about_ = new About();
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        setWindowTitle(QString::fromLatin1(kMinimisedCaption));
+    QWidget::changeEvent(event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (about_) about_->close();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace qx
