@@ -86,8 +86,9 @@ void zbButtons_H::ReadProperties(const PropertyBag& store) {
     value_ = mode_ != CommandMode && store.boolean(QStringLiteral("Value"), false);
     const QString image = store.picturePath(QStringLiteral("Image"));
     picture_ = image.isEmpty() ? QImage() : QImage(image);
+    // Pictures are compiled in; one that is not there yet is left empty.
     if (!image.isEmpty() && picture_.isNull())
-        throw DesignError(store.owner() + QStringLiteral(": picture ") + image + QStringLiteral(" is missing"));
+        qWarning("%s: picture %s is missing", qPrintable(store.owner()), qPrintable(image));
     imagePixelSize_ = static_cast<int>(store.integer(QStringLiteral("ImgSize"), 16));
     if (imagePixelSize_ < 16 || imagePixelSize_ > 48 || imagePixelSize_ % 8 != 0) imagePixelSize_ = 16;
     pictureAlign_ = store.integer(QStringLiteral("ImgAlign"), 0);
