@@ -28,7 +28,7 @@ zbButtons_H& Start::Command2() { return client_->get<zbButtons_H>(QStringLiteral
 
 bool Start::Form_Load() {
     if (!lock_.tryAcquire()) {
-        showProgramMessage(nullptr, QString::fromLatin1(kAlreadyRunning));
+        showMessage({nullptr, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kAlreadyRunning)});
         return false;
     }
     adjustSize();

@@ -1,10 +1,53 @@
+#include <QDirIterator>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+#include "platform/qt/FormDesign.h"
 #include "resources/ResourceCatalog.h"
 
-TEST(Resources, AreCompiledIntoTheProgram) {
-    EXPECT_TRUE(qx::resourcesAvailable());
-    EXPECT_TRUE(QFile::exists(qx::resourcePath("designs", "probe.txt")));
+namespace qx {
+namespace {
+
+const char* const kForms[] = {"frmMain", "Start", "About"};
+
+TEST(Resources, EveryWindowDesignIsCompiledInAndReadable) {
+    ASSERT_TRUE(resourcesAvailable());
+    for (const char* form : kForms) {
+        const QString path = resourcePath("designs", QString::fromLatin1(form) + QStringLiteral(".json"));
+        ASSERT_TRUE(QFile::exists(path)) << form;
+        FormDesign design;
+        ASSERT_NO_THROW(design = loadFormDesign(path)) << form;
+        EXPECT_EQ(design.name, QString::fromLatin1(form));
+        EXPECT_FALSE(design.controls.empty()) << form;
+    }
 }
+
+// Every picture a design names must be one of the compiled-in files, apart
+// from the pictures that are still being drawn (they show empty until then).
+TEST(Resources, DesignPicturesNameFoldersThatAreCompiledIn) {
+    for (const char* form : kForms) {
+        const FormDesign design =
+            loadFormDesign(resourcePath("designs", QString::fromLatin1(form) + QStringLiteral(".json")));
+        std::vector<const ControlDesign*> pending;
+        for (const ControlDesign& c : design.controls) pending.push_back(&c);
+        while (!pending.empty()) {
+            const ControlDesign* c = pending.back();
+            pending.pop_back();
+            for (const ControlDesign& child : c->children) pending.push_back(&child);
+            for (const char* key : {"Picture", "Image", "MouseIcon"}) {
+                const QString path = c->properties.picturePath(QString::fromLatin1(key));
+                if (path.isEmpty()) continue;
+                EXPECT_TRUE(path.startsWith(QLatin1String(":/bitmaps/")) ||
+                            path.startsWith(QLatin1String(":/stencil/")))
+                    << qPrintable(c->properties.owner()) << " " << qPrintable(path);
+                if (QDir(QStringLiteral(":/bitmaps")).isEmpty() && path.startsWith(QLatin1String(":/bitmaps/")))
+                    continue;
+                EXPECT_TRUE(QFile::exists(path)) << qPrintable(c->properties.owner()) << " " << qPrintable(path);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace qx

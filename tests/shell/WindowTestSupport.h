@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/qt/ProgramMessage.h"
+
+namespace qx {
+
+// Collects message boxes instead of showing them and gives each test its
+// own lock file.
+class WindowTest : public ::testing::Test {
+protected:
+    std::vector<MessageRequest> shown;
+    ScopedMessageSink sink{[this](const MessageRequest& r) { shown.push_back(r); }};
+    QTemporaryDir dir;
+
+    QString lockPath() const { return dir.filePath(QStringLiteral("quiltrix.lock")); }
+
+    // Runs deferred deletes (windows closed with WA_DeleteOnClose).
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+}  // namespace qx
