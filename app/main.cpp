@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "platform/qt/FormDesign.h"
 #include "platform/qt/HighDpi.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(qx::kProgramTitle));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bitmaps/app-icon.png")));
 
     qx::SingleInstanceLock lock;
     qx::Program program(lock);

@@ -3,10 +3,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
-#include <QTime>
 #include <QVBoxLayout>
 
 #include "controls/zbbutton/zbButtons_H.h"
+#include "engine/Random.h"
 #include "help/HTMLHelp.h"
 #include "platform/qt/BitmapImage.h"
 #include "platform/qt/DesignFont.h"
@@ -140,7 +140,7 @@ void frmMain::applySkin() {
 }
 
 void frmMain::seedRandom() {
-    randomSeed_ = static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay());
+    randomSeed_ = TimeOfDaySeed();
 }
 
 // The sound clips are read here once they are compiled in.

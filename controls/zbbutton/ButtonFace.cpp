@@ -69,7 +69,8 @@ void zbButtons_H::paintEvent(QPaintEvent*) {
         if (!isEnabled()) ink = face.darker(140);
         painter.setPen(ink);
         painter.setFont(font());
-        painter.drawText(content, horizontalAlignment(captionAlign_) | Qt::AlignVCenter | Qt::TextShowMnemonic,
+        painter.drawText(content,
+                         horizontalAlignment(captionAlign_) | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
                          text);
     }
 
