@@ -7,7 +7,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
     libchm-dev libchm-bin fp-utils
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev
     xvfb xauth xdotool x11-apps x11-utils imagemagick
 )
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace qx::test {
+
+// Fills one row of 8-bit RGB triples.
+using RowPainter = std::function<void(int y, unsigned char* rgb, int width)>;
+
+enum class JpegScans { Baseline, Progressive };
+
+// Writes a 4:2:0 JPEG a row at a time. A baseline picture costs one row of
+// memory to make, even at 100 megapixels; a progressive one makes the
+// encoder hold all coefficients. False when the file cannot be written.
+bool writeStreamingJpeg(const QString& path, int width, int height, const RowPainter& paintRow,
+                        JpegScans scans = JpegScans::Baseline, int quality = 85);
+
+}  // namespace qx::test
