@@ -72,10 +72,11 @@ QImage toOpaqueRgb32(const QImage& image) {
     QImage straight = image.convertToFormat(QImage::Format_ARGB32);
     QImage result(straight.size(), QImage::Format_RGB32);
     if (result.isNull()) return {};
+    const int width = straight.width();
     for (int y = 0; y < straight.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
         auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < straight.width(); ++x) out[x] = overWhite(in[x]);
+        for (int x = 0; x < width; ++x) out[x] = overWhite(in[x]);
     }
     return result;
 }
@@ -83,11 +84,12 @@ QImage toOpaqueRgb32(const QImage& image) {
 Bitmap toBitmap(const QImage& image) {
     const QImage opaque = toOpaqueRgb32(image);
     if (opaque.isNull()) return {};
-    Bitmap bitmap(opaque.width(), opaque.height());
+    const int width = opaque.width();
+    Bitmap bitmap(width, opaque.height());
     for (int y = 0; y < opaque.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
         Pixel* out = bitmap.row(y);
-        for (int x = 0; x < opaque.width(); ++x) out[x] = in[x] | kOpaque;
+        for (int x = 0; x < width; ++x) out[x] = in[x] | kOpaque;
     }
     return bitmap;
 }
