@@ -9,9 +9,6 @@ namespace qx {
 
 namespace {
 
-bool isBlack(Pixel p) { return (p & kRgbMask) == 0; }
-bool isWhite(Pixel p) { return (p & kRgbMask) == kRgbMask; }
-
 PixelRect intersect(const PixelRect& r, int width, int height) {
     const int x0 = std::max(r.x, 0);
     const int y0 = std::max(r.y, 0);
@@ -29,21 +26,27 @@ const Bitmap* pictureOf(const Piece& piece, const std::vector<Bitmap>& pieceImag
     return hasPicture(piece, pieceImages) ? &pieceImages[static_cast<std::size_t>(piece.PatIndex)] : nullptr;
 }
 
-// Visits the rows of an 80 x 80 cell placed at (x0, y0) on the play area that
-// lie inside it: rowOp(cell row r, play-area row, first and last cell column
-// inside the play area).
-template <typename RowOp>
-void forEachClippedRow(Bitmap& playArea, int x0, int y0, RowOp rowOp) {
+// Calls op(play-area pixel, run row, first column, count) for the part of
+// each run inside the play area, the runs' cell having its corner at (x0, y0).
+template <typename Op>
+void forEachRun(Bitmap& playArea, int x0, int y0, const RunList& list, Op op) {
     const int width = playArea.width();
-    const int height = playArea.height();
-    const int rFirst = std::max(0, -y0);
-    const int rEnd = std::min(CellSize, height - y0);
-    const int cFirst = std::max(0, -x0);
-    const int cLast = std::min(CellSize - 1, width - 1 - x0);
-    if (rFirst >= rEnd || cFirst > cLast) return;
-    Pixel* rows = playArea.data();
-    for (int r = rFirst; r < rEnd; ++r)
-        rowOp(r, rows + static_cast<std::ptrdiff_t>(y0 + r) * width, cFirst, cLast);
+    const int rowFirst = std::max(0, -y0);
+    const int rowEnd = std::min(list.rows(), playArea.height() - y0);
+    if (rowFirst >= rowEnd || x0 >= width || x0 + CellSize <= 0) return;
+    const CellRun* run = list.runs.data() + list.rowStart[static_cast<std::size_t>(rowFirst)];
+    const CellRun* end = list.runs.data() + list.rowStart[static_cast<std::size_t>(rowEnd)];
+    Pixel* pixels = playArea.data();
+    auto at = [&](int row, int col) { return pixels + (static_cast<std::ptrdiff_t>(y0 + row) * width + x0 + col); };
+    if (x0 >= 0 && x0 + CellSize <= width) {
+        for (; run != end; ++run) op(at(run->row, run->first), run->row, run->first, run->last - run->first + 1);
+        return;
+    }
+    for (; run != end; ++run) {
+        const int first = std::max<int>(run->first, -x0);
+        const int last = std::min<int>(run->last, width - 1 - x0);
+        if (first <= last) op(at(run->row, first), run->row, first, last - first + 1);
+    }
 }
 
 }  // namespace
@@ -55,7 +58,7 @@ PixelRect PieceFootprint(const Piece& piece, int width, int height) {
 ChangedArea BoardPainter::Paint(std::span<const Piece> pieces, int heldPiece, Bitmap& playArea,
                                 const Bitmap& background, const Bitmap& stencil,
                                 const std::vector<Bitmap>& pieceImages) {
-    UpdateStencilSpans(stencil);
+    stencilPlans_.Update(stencil);
     if (CanRepaintHeldOnly(pieces, heldPiece, playArea, background, stencil, pieceImages)) {
         lastPartial_ = true;
         return RepaintHeldOnly(pieces.front(), playArea, stencil, pieceImages);
@@ -163,100 +166,49 @@ void BoardPainter::RestoreUnderHeld(Bitmap& playArea) const {
 }
 
 void BoardPainter::InvertFringe(const Piece& piece, Bitmap& playArea, const Bitmap& stencil) {
-    const CellSpans* spans = StencilCellSpans(piece);
-    if (!spans) {
+    const StencilCellPlan* plan = stencilPlans_.Cell(piece.Shape);
+    if (!plan) {
         BitBlt(playArea, piece.X + 1, piece.Y + 1, CellSize, CellSize, stencil, CellSize * piece.Shape, 0,
                Rop::SrcInvert);
         return;
     }
-    const Pixel* cell = stencil.data() + CellSize * piece.Shape;
-    const int stride = stencil.width();
-    const int x0 = piece.X + 1;
-    forEachClippedRow(playArea, x0, piece.Y + 1, [&](int r, Pixel* row, int cFirst, int cLast) {
-        const RowSpan span = (*spans)[static_cast<std::size_t>(r)];
-        const int first = std::max<int>(span.first, cFirst);
-        const int count = std::min<int>(span.last, cLast) - first + 1;
-        if (count <= 0) return;
-        Pixel* __restrict d = row + x0 + first;
-        const Pixel* __restrict s = cell + static_cast<std::ptrdiff_t>(r) * stride + first;
-        for (int k = 0; k < count; ++k) d[k] ^= s[k] & kRgbMask;
-    });
+    const int width = playArea.width();
+    const int height = playArea.height();
+    if (piece.X + CellSize < 0 || piece.X >= width || piece.Y + CellSize < 0 || piece.Y >= height) return;
+    Pixel* pixels = playArea.data();
+    for (const FringePixel& f : plan->fringe) {
+        const int x = piece.X + f.col;
+        const int y = piece.Y + f.row;
+        if (x >= 0 && x < width && y >= 0 && y < height) pixels[static_cast<std::ptrdiff_t>(y) * width + x] ^= f.value;
+    }
 }
 
 void BoardPainter::PaintPiece(const Piece& piece, Bitmap& playArea, const Bitmap& stencil,
                               const std::vector<Bitmap>& pieceImages) {
-    const CellSpans* stencilSpans = StencilCellSpans(piece);
-    const CellSpans* pictureSpans = PictureRowSpans(piece, pieceImages);
-    if (!stencilSpans || !pictureSpans) {
-        BitBlt(playArea, piece.X, piece.Y, CellSize, CellSize, stencil, CellSize * piece.Shape, 0,
-               Rop::SrcPaint);
+    const StencilCellPlan* plan = stencilPlans_.Cell(piece.Shape);
+    const RunList* dark = plan ? picturePlans_.DarkRuns(piece, pieceImages, stencil, stencilPlans_) : nullptr;
+    if (!dark) {
+        BitBlt(playArea, piece.X, piece.Y, CellSize, CellSize, stencil, CellSize * piece.Shape, 0, Rop::SrcPaint);
         if (const Bitmap* picture = pictureOf(piece, pieceImages))
             BitBlt(playArea, piece.X, piece.Y, CellSize, CellSize, *picture, 0, 0, Rop::SrcAnd);
         return;
     }
+    const Pixel* picture = pieceImages[static_cast<std::size_t>(piece.PatIndex)].data();
     const Pixel* cell = stencil.data() + CellSize * piece.Shape;
     const int stride = stencil.width();
-    const Pixel* picture = pieceImages[static_cast<std::size_t>(piece.PatIndex)].data();
-    const int x0 = piece.X;
-    forEachClippedRow(playArea, x0, piece.Y, [&](int r, Pixel* row, int cFirst, int cLast) {
-        const RowSpan a = (*stencilSpans)[static_cast<std::size_t>(r)];
-        const RowSpan b = (*pictureSpans)[static_cast<std::size_t>(r)];
-        // Outside both spans the stencil is black and the picture white:
-        // neither operation changes a pixel there.
-        const int first = std::max<int>(std::min(a.first, b.first), cFirst);
-        const int count = std::min<int>(std::max(a.last, b.last), cLast) - first + 1;
-        if (count <= 0) return;
-        Pixel* __restrict d = row + x0 + first;
-        const Pixel* __restrict s = cell + static_cast<std::ptrdiff_t>(r) * stride + first;
-        const Pixel* __restrict p = picture + static_cast<std::ptrdiff_t>(r) * CellSize + first;
+    forEachRun(playArea, piece.X, piece.Y, plan->white, [&](Pixel* __restrict d, int row, int first, int count) {
+        const Pixel* __restrict p = picture + row * CellSize + first;
+        for (int k = 0; k < count; ++k) d[k] = p[k] | kOpaque;
+    });
+    forEachRun(playArea, piece.X, piece.Y, plan->grey, [&](Pixel* d, int row, int first, int count) {
+        const Pixel* s = cell + static_cast<std::ptrdiff_t>(row) * stride + first;
+        const Pixel* p = picture + row * CellSize + first;
         for (int k = 0; k < count; ++k) d[k] = (d[k] | s[k]) & (p[k] | kOpaque);
     });
-}
-
-void BoardPainter::UpdateStencilSpans(const Bitmap& stencil) {
-    const std::uint64_t stamp = stencil.contentStamp();
-    if (stamp == stencilSpansStamp_) return;
-    stencilSpansStamp_ = stamp;
-    const int cells = stencil.height() >= CellSize ? stencil.width() / CellSize : 0;
-    stencilSpans_.assign(static_cast<std::size_t>(cells), CellSpans{});
-    for (int cell = 0; cell < cells; ++cell) {
-        for (int r = 0; r < CellSize; ++r) {
-            const Pixel* row = stencil.row(r) + cell * CellSize;
-            RowSpan& span = stencilSpans_[static_cast<std::size_t>(cell)][static_cast<std::size_t>(r)];
-            for (int c = 0; c < CellSize; ++c) {
-                if (isBlack(row[c])) continue;
-                span.first = static_cast<std::int16_t>(std::min<int>(span.first, c));
-                span.last = static_cast<std::int16_t>(c);
-            }
-        }
-    }
-}
-
-const BoardPainter::CellSpans* BoardPainter::StencilCellSpans(const Piece& piece) const {
-    if (piece.Shape < 0 || piece.Shape >= static_cast<int>(stencilSpans_.size())) return nullptr;
-    return &stencilSpans_[static_cast<std::size_t>(piece.Shape)];
-}
-
-const BoardPainter::CellSpans* BoardPainter::PictureRowSpans(const Piece& piece,
-                                                             const std::vector<Bitmap>& pieceImages) {
-    const Bitmap* picture = pictureOf(piece, pieceImages);
-    if (!picture || picture->width() != CellSize || picture->height() != CellSize) return nullptr;
-    if (pictureSpans_.size() < pieceImages.size()) pictureSpans_.resize(pieceImages.size());
-    PictureSpans& entry = pictureSpans_[static_cast<std::size_t>(piece.PatIndex)];
-    const std::uint64_t stamp = picture->contentStamp();
-    if (entry.stamp == stamp) return &entry.rows;
-    entry.stamp = stamp;
-    for (int r = 0; r < CellSize; ++r) {
-        const Pixel* row = picture->row(r);
-        RowSpan span;
-        for (int c = 0; c < CellSize; ++c) {
-            if (isWhite(row[c])) continue;
-            span.first = static_cast<std::int16_t>(std::min<int>(span.first, c));
-            span.last = static_cast<std::int16_t>(c);
-        }
-        entry.rows[static_cast<std::size_t>(r)] = span;
-    }
-    return &entry.rows;
+    forEachRun(playArea, piece.X, piece.Y, *dark, [&](Pixel* d, int row, int first, int count) {
+        const Pixel* p = picture + row * CellSize + first;
+        for (int k = 0; k < count; ++k) d[k] &= p[k] | kOpaque;
+    });
 }
 
 }  // namespace qx

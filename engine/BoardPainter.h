@@ -8,6 +8,7 @@
 #include "engine/ChangedArea.h"
 #include "engine/Geometry.h"
 #include "engine/Piece.h"
+#include "engine/PiecePlans.h"
 #include "platform/raster/Bitmap.h"
 
 namespace qx {
@@ -19,9 +20,9 @@ namespace qx {
 // piece picture), all clipped to the play area.
 //
 // The pixels are exactly those of these block operations; the work is cut
-// down by skipping, row by row, the pixels an operation cannot change (black
-// stencil, white piece picture) and by fusing SRCPAINT and SRCAND into one
-// pass.
+// down to the pixels an operation can change (see PiecePlans.h): inside a
+// white outline the piece picture is simply copied, and a fringe is inverted
+// only where the piece's own paint will not cover it.
 //
 // While the top piece is held, the painter keeps what lay under it ("save
 // under"), so a later repaint in which only that piece moved, turned or
@@ -43,17 +44,6 @@ public:
     bool lastPaintWasPartial() const { return lastPartial_; }
 
 private:
-    struct RowSpan {
-        std::int16_t first = CellSize;  // empty while first > last
-        std::int16_t last = -1;
-    };
-    using CellSpans = std::array<RowSpan, CellSize>;
-
-    struct PictureSpans {
-        std::uint64_t stamp = 0;
-        CellSpans rows;
-    };
-
     // What the held piece covers and everything the pixels under it came from.
     struct SaveUnder {
         bool valid = false;
@@ -85,13 +75,8 @@ private:
     void PaintPiece(const Piece& piece, Bitmap& playArea, const Bitmap& stencil,
                     const std::vector<Bitmap>& pieceImages);
 
-    void UpdateStencilSpans(const Bitmap& stencil);
-    const CellSpans* StencilCellSpans(const Piece& piece) const;
-    const CellSpans* PictureRowSpans(const Piece& piece, const std::vector<Bitmap>& pieceImages);
-
-    std::uint64_t stencilSpansStamp_ = 0;
-    std::vector<CellSpans> stencilSpans_;  // one per whole 80 x 80 cell of the stencil
-    std::vector<PictureSpans> pictureSpans_;
+    StencilPlans stencilPlans_;
+    PicturePlans picturePlans_;
     SaveUnder saved_;
     bool lastPartial_ = false;
 };
