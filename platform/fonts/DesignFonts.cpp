@@ -59,7 +59,9 @@ void registerBundledFonts() {
     }
 }
 
-QStringList bundledFontFamilies() { return registeredFamilies(); }
+QStringList bundledFontFamilies() {
+    return registeredFamilies();
+}
 
 QString designFontFamily(const QString& designName) {
     return familyByDesignName().value(designName.trimmed().toLower(), kDefaultFamily);
@@ -69,8 +71,7 @@ int designPixelSize(double points) {
     return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
 }
 
-QFont designFont(const QString& designName, double points, bool bold, bool italic,
-                 bool underline) {
+QFont designFont(const QString& designName, double points, bool bold, bool italic, bool underline) {
     registerBundledFonts();
     QFont font(designFontFamily(designName));
     font.setPixelSize(designPixelSize(points));

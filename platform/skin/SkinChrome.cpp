@@ -15,7 +15,9 @@
 namespace qx {
 namespace {
 
-int shadeChannel(int value, int shade) { return std::clamp(value + shade, 0, 255); }
+int shadeChannel(int value, int shade) {
+    return std::clamp(value + shade, 0, 255);
+}
 
 QImage shaded(const QImage& source, int shade) {
     QImage image = source.convertToFormat(QImage::Format_ARGB32);
@@ -48,13 +50,17 @@ void SkinChrome::setSkin(const WindowSkin& skin) {
     update();
 }
 
-int SkinChrome::borderWidth() const { return skin::kBorderWidth; }
+int SkinChrome::borderWidth() const {
+    return skin::kBorderWidth;
+}
 
 QMargins SkinChrome::chromeMargins() const {
     return {borderWidth(), captionHeight(), borderWidth(), borderWidth()};
 }
 
-QRect SkinChrome::captionRect() const { return {0, 0, width(), captionHeight()}; }
+QRect SkinChrome::captionRect() const {
+    return {0, 0, width(), captionHeight()};
+}
 
 QRect SkinChrome::glyphRect(Glyph glyph) const {
     const int w = skin_.glyphWidth();
@@ -63,10 +69,14 @@ QRect SkinChrome::glyphRect(Glyph glyph) const {
     const QRect close(closeRight - w, skin_.glyphTop(), w, h);
     const QRect maximise = close.translated(-(w + skin::kCloseGlyphGap), 0);
     switch (glyph) {
-        case Glyph::Close: return close;
-        case Glyph::Maximise: return maximise;
-        case Glyph::Minimise: return maximise.translated(-w, 0);
-        case Glyph::None: break;
+        case Glyph::Close:
+            return close;
+        case Glyph::Maximise:
+            return maximise;
+        case Glyph::Minimise:
+            return maximise.translated(-w, 0);
+        case Glyph::None:
+            break;
     }
     return {};
 }
@@ -82,8 +92,8 @@ void SkinChrome::rebuildPressedGlyphs() {
     pressedMinimise_ = QImage();
     pressedClose_ = QImage();
     if (!skin_.hasGlyphSheet()) return;
-    const int top = skin::glyphSheetRowTop(skin::kHotRow, skin_.captionBitmap().height(),
-                                           skin_.glyphHeight());
+    const int top =
+        skin::glyphSheetRowTop(skin::kHotRow, skin_.captionBitmap().height(), skin_.glyphHeight());
     auto hot = [&](int column) {
         return skin_.captionBitmap().copy(skin_.pictureWidth() + column * skin_.glyphWidth(), top,
                                           skin_.glyphWidth(), skin_.glyphHeight());
@@ -110,11 +120,16 @@ QImage SkinChrome::glyphImage(Glyph glyph) const {
 bool SkinChrome::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
         switch (event->type()) {
-            case QEvent::Resize: setGeometry(window_->rect()); break;
+            case QEvent::Resize:
+                setGeometry(window_->rect());
+                break;
             case QEvent::WindowActivate:
             case QEvent::WindowDeactivate:
-            case QEvent::WindowTitleChange: update(); break;
-            default: break;
+            case QEvent::WindowTitleChange:
+                update();
+                break;
+            default:
+                break;
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -186,8 +201,8 @@ void SkinChrome::paintTitle(QPainter& painter, bool active) const {
                     skin::kTitlePlateHeight);
         align |= Qt::AlignHCenter;
     } else {
-        box = QRect(skin::kTitleTextLeft, 0, glyphRect(Glyph::Minimise).left() - skin::kTitleTextLeft,
-                    captionHeight());
+        box = QRect(skin::kTitleTextLeft, 0,
+                    glyphRect(Glyph::Minimise).left() - skin::kTitleTextLeft, captionHeight());
         align |= Qt::AlignLeft;
     }
     painter.setFont(skin_.titleFont(active));

@@ -85,6 +85,8 @@ enum BorderTile : int {
     kRightJoinTile = 6,    // top of the right edge, right under the caption
 };
 
-constexpr int borderTileX(BorderTile tile) { return tile * kBorderTile; }
+constexpr int borderTileX(BorderTile tile) {
+    return tile * kBorderTile;
+}
 
 }  // namespace qx::skin

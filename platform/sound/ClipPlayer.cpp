@@ -9,8 +9,7 @@ namespace qx {
 ClipPlayer::ClipPlayer(const SoundClips* clips, QObject* parent)
     : QObject(parent), clips_(clips), useDefaultOutput_(true) {}
 
-ClipPlayer::ClipPlayer(const SoundClips* clips, std::unique_ptr<ClipOutput> output,
-                       QObject* parent)
+ClipPlayer::ClipPlayer(const SoundClips* clips, std::unique_ptr<ClipOutput> output, QObject* parent)
     : QObject(parent), clips_(clips), output_(std::move(output)), useDefaultOutput_(false) {}
 
 ClipPlayer::~ClipPlayer() = default;
@@ -29,8 +28,9 @@ void ClipPlayer::PlayClip(int n) {
     if (!out) return;
     const QByteArray empty;
     const QByteArray& bytes = clips_ ? clips_->clip(n - 1) : empty;
-    const WaveParseResult parsed = parseWave(std::span(
-        reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
+    const WaveParseResult parsed =
+        parseWave(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                            static_cast<std::size_t>(bytes.size())));
     if (!parsed.ok()) {
         // As with the platform's own call: the old clip stops, nothing new sounds.
         out->stop();

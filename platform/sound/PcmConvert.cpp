@@ -40,7 +40,8 @@ void append(std::vector<std::uint8_t>& out, float v, SampleType type) {
         }
         case SampleType::Int32: {
             const auto s = static_cast<std::int32_t>(std::lround(v * 2147483647.0));
-            for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>((s >> (8 * i)) & 0xFF));
+            for (int i = 0; i < 4; ++i)
+                out.push_back(static_cast<std::uint8_t>((s >> (8 * i)) & 0xFF));
             break;
         }
         case SampleType::Float: {
@@ -56,10 +57,13 @@ void append(std::vector<std::uint8_t>& out, float v, SampleType type) {
 
 int sampleBytes(SampleType type) {
     switch (type) {
-        case SampleType::UInt8: return 1;
-        case SampleType::Int16: return 2;
+        case SampleType::UInt8:
+            return 1;
+        case SampleType::Int16:
+            return 2;
         case SampleType::Int32:
-        case SampleType::Float: return 4;
+        case SampleType::Float:
+            return 4;
     }
     return 2;
 }
@@ -67,7 +71,8 @@ int sampleBytes(SampleType type) {
 std::vector<std::uint8_t> convertPcm(const WaveClip& clip, const PcmTarget& target) {
     std::vector<std::uint8_t> out;
     const std::size_t frames = clip.frameCount();
-    if (frames == 0 || target.sampleRate == 0 || target.channels < 1 || clip.format.sampleRate == 0) {
+    if (frames == 0 || target.sampleRate == 0 || target.channels < 1 ||
+        clip.format.sampleRate == 0) {
         return out;
     }
     const double step = static_cast<double>(clip.format.sampleRate) / target.sampleRate;

@@ -21,10 +21,14 @@ QAudioFormat formatOf(const WaveFormat& wave) {
 
 SampleType sampleTypeOf(QAudioFormat::SampleFormat format) {
     switch (format) {
-        case QAudioFormat::UInt8: return SampleType::UInt8;
-        case QAudioFormat::Int32: return SampleType::Int32;
-        case QAudioFormat::Float: return SampleType::Float;
-        default: return SampleType::Int16;
+        case QAudioFormat::UInt8:
+            return SampleType::UInt8;
+        case QAudioFormat::Int32:
+            return SampleType::Int32;
+        case QAudioFormat::Float:
+            return SampleType::Float;
+        default:
+            return SampleType::Int16;
     }
 }
 
@@ -32,7 +36,9 @@ SampleType sampleTypeOf(QAudioFormat::SampleFormat format) {
 
 QtClipOutput::QtClipOutput(QObject* parent) : QObject(parent) {}
 
-QtClipOutput::~QtClipOutput() { stop(); }
+QtClipOutput::~QtClipOutput() {
+    stop();
+}
 
 void QtClipOutput::stop() {
     if (!sink_) return;

@@ -15,7 +15,9 @@ std::uint16_t read16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-bool isId(const std::uint8_t* p, const char* id) { return std::memcmp(p, id, 4) == 0; }
+bool isId(const std::uint8_t* p, const char* id) {
+    return std::memcmp(p, id, 4) == 0;
+}
 
 WaveParseResult failure(WaveError error) {
     WaveParseResult result;
@@ -36,16 +38,26 @@ WaveError checkFormat(const WaveFormat& f) {
 
 const char* describe(WaveError error) {
     switch (error) {
-        case WaveError::None: return "ok";
-        case WaveError::TooShort: return "too short for a RIFF header";
-        case WaveError::NotRiff: return "not a RIFF file";
-        case WaveError::NotWave: return "not a WAVE file";
-        case WaveError::BadChunkSize: return "a chunk runs past the end of the file";
-        case WaveError::MissingFormat: return "no format chunk";
-        case WaveError::BadFormat: return "malformed format chunk";
-        case WaveError::UnsupportedFormat: return "not 8- or 16-bit PCM with one or two channels";
-        case WaveError::MissingData: return "no data chunk";
-        case WaveError::NoSamples: return "no samples";
+        case WaveError::None:
+            return "ok";
+        case WaveError::TooShort:
+            return "too short for a RIFF header";
+        case WaveError::NotRiff:
+            return "not a RIFF file";
+        case WaveError::NotWave:
+            return "not a WAVE file";
+        case WaveError::BadChunkSize:
+            return "a chunk runs past the end of the file";
+        case WaveError::MissingFormat:
+            return "no format chunk";
+        case WaveError::BadFormat:
+            return "malformed format chunk";
+        case WaveError::UnsupportedFormat:
+            return "not 8- or 16-bit PCM with one or two channels";
+        case WaveError::MissingData:
+            return "no data chunk";
+        case WaveError::NoSamples:
+            return "no samples";
     }
     return "unknown";
 }
@@ -99,8 +111,8 @@ WaveParseResult parseWave(std::span<const std::uint8_t> bytes) {
 
     WaveParseResult result;
     result.clip.format = format;
-    result.clip.samples = bytes.subspan(static_cast<std::size_t>(dataOffset),
-                                        static_cast<std::size_t>(whole));
+    result.clip.samples =
+        bytes.subspan(static_cast<std::size_t>(dataOffset), static_cast<std::size_t>(whole));
     return result;
 }
 
@@ -109,7 +121,8 @@ std::vector<RiffChunk> riffChunks(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < 12 || !isId(bytes.data(), "RIFF") || !isId(bytes.data() + 8, "WAVE")) {
         return chunks;
     }
-    const std::uint64_t end = std::min<std::uint64_t>(bytes.size(), 8ull + read32(bytes.data() + 4));
+    const std::uint64_t end =
+        std::min<std::uint64_t>(bytes.size(), 8ull + read32(bytes.data() + 4));
     std::uint64_t at = 12;
     while (end >= at + 8) {
         const std::uint8_t* chunk = bytes.data() + at;

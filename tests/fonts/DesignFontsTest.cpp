@@ -37,8 +37,7 @@ TEST(DesignFonts, EveryBundledFileRegistersOnceEvenWhenCalledAgain) {
     const QStringList first = qx::bundledFontFamilies();
     qx::registerBundledFonts();
     EXPECT_EQ(qx::bundledFontFamilies(), first);
-    for (const char* family :
-         {"DejaVu Sans", "Liberation Sans", "Bebas Neue", "DSEG7 Classic"}) {
+    for (const char* family : {"DejaVu Sans", "Liberation Sans", "Bebas Neue", "DSEG7 Classic"}) {
         EXPECT_TRUE(first.contains(QString::fromLatin1(family))) << family;
     }
 }
@@ -47,7 +46,8 @@ TEST(DesignFonts, DesignNamesResolveToTheBundledFamilyAtWindowsPixelSizes) {
     const QStringList bundled = (qx::registerBundledFonts(), qx::bundledFontFamilies());
     for (const DesignEntry& entry : kDesignEntries) {
         SCOPED_TRACE(entry.name);
-        const QFont font = qx::designFont(QString::fromLatin1(entry.name), entry.points, entry.bold);
+        const QFont font =
+            qx::designFont(QString::fromLatin1(entry.name), entry.points, entry.bold);
         const QFontInfo info(font);
         EXPECT_EQ(info.family(), QString::fromLatin1(entry.family));
         EXPECT_TRUE(bundled.contains(info.family()));

@@ -44,8 +44,8 @@ TEST_F(SkinPixels, CaptionAndGlyphsComeFromTheCaptionBitmap) {
     skintest::TestWindow t;
     skin(t.window, skintest::gameSkin(caption, skintest::patternBorder()));
     const QImage shot = t.window->grab().toImage();
-    for (QPoint p : {QPoint(1, 1), QPoint(26, 24), QPoint(400, 30), QPoint(600, 5),
-                     QPoint(798, 46), QPoint(700, 19)}) {
+    for (QPoint p : {QPoint(1, 1), QPoint(26, 24), QPoint(400, 30), QPoint(600, 5), QPoint(798, 46),
+                     QPoint(700, 19)}) {
         EXPECT_EQ(shot.pixelColor(p), caption.pixelColor(p)) << p.x() << "," << p.y();
     }
     EXPECT_EQ(glyphPixel(t.window, Glyph::Minimise), glyphCellColor(0, 0));
@@ -72,7 +72,8 @@ TEST_F(SkinPixels, OutlineAndFrameTilesSurroundTheWindow) {
     EXPECT_EQ(shot.pixelColor(2, 50), borderTileColor(5));
     EXPECT_EQ(shot.pixelColor(w - 3, 50), borderTileColor(6));
     // The frame never paints over the client.
-    EXPECT_EQ(shot.pixelColor(t.client->geometry().topLeft() + QPoint(3, 3)), QColor(136, 143, 131));
+    EXPECT_EQ(shot.pixelColor(t.client->geometry().topLeft() + QPoint(3, 3)),
+              QColor(136, 143, 131));
 }
 
 TEST_F(SkinPixels, HotAndPressedGlyphsUseTheHotRowAndThePressedShade) {

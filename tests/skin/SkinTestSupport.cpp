@@ -4,7 +4,9 @@
 
 namespace skintest {
 
-QColor glyphCellColor(int column, int row) { return QColor(40 + column * 50, 200, 10 + row * 90); }
+QColor glyphCellColor(int column, int row) {
+    return QColor(40 + column * 50, 200, 10 + row * 90);
+}
 
 QImage patternCaption(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32);
@@ -23,7 +25,9 @@ QImage patternCaption(int width, int height) {
     return image;
 }
 
-QColor borderTileColor(int tile) { return QColor(tile * 30, 250 - tile * 30, 128); }
+QColor borderTileColor(int tile) {
+    return QColor(tile * 30, 250 - tile * 30, 128);
+}
 
 QImage patternBorder() {
     QImage image(70, 10, QImage::Format_ARGB32);
@@ -37,8 +41,8 @@ qx::WindowSkin gameSkin(const QImage& caption, const QImage& border) {
     qx::WindowSkin skin;
     const QFont font;
     skin.Configure(0, QColor(165, 165, 165), QColor(165, 165, 165), -85, QColor(255, 255, 192),
-                   QColor(255, 255, 192), QColor(255, 255, 255), QColor(92, 107, 104), font,
-                   font, 19, 20, 20, 778, 800, caption, border);
+                   QColor(255, 255, 192), QColor(255, 255, 255), QColor(92, 107, 104), font, font,
+                   19, 20, 20, 778, 800, caption, border);
     return skin;
 }
 
@@ -58,6 +62,8 @@ TestWindow::TestWindow(QSize clientSize) : window(new QWidget) {
     window->move(100, 80);
 }
 
-TestWindow::~TestWindow() { delete window; }
+TestWindow::~TestWindow() {
+    delete window;
+}
 
 }  // namespace skintest

@@ -141,8 +141,7 @@ TEST_F(SkinnedWindow, SkinningAgainKeepsTheSameChromeAndSize) {
 TEST(WindowSkinner, AWindowWithAnExplicitSizeKeepsThatSizeAsItsContent) {
     QWidget window;
     window.resize(300, 200);
-    qx::WindowSkin skin =
-        skintest::gameSkin(skintest::patternCaption(), skintest::patternBorder());
+    qx::WindowSkin skin = skintest::gameSkin(skintest::patternCaption(), skintest::patternBorder());
     qx::WindowSkinner().Skin(&window, &skin);
     EXPECT_EQ(window.size(), QSize(308, 200 + 48 + 4));
     EXPECT_EQ(window.contentsRect().size(), QSize(300, 200));
@@ -166,8 +165,7 @@ TEST(WindowSkinner, ClosingADeleteOnCloseWindowFromItsGlyphIsSafe) {
     t->window = nullptr;
     delete t;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    qx::WindowSkin skin =
-        skintest::gameSkin(skintest::patternCaption(), skintest::patternBorder());
+    qx::WindowSkin skin = skintest::gameSkin(skintest::patternCaption(), skintest::patternBorder());
     qx::WindowSkinner().Skin(window, &skin);
     window->show();
     SkinChrome* chrome = qx::WindowSkinner::chromeOf(window);

@@ -12,8 +12,12 @@ namespace {
 qx::WaveClip clipOf(const Bytes& samples, std::uint16_t channels, std::uint32_t rate,
                     std::uint16_t bits) {
     qx::WaveClip clip;
-    clip.format = {1, channels, rate, rate * channels * bits / 8,
-                   static_cast<std::uint16_t>(channels * bits / 8), bits};
+    clip.format = {1,
+                   channels,
+                   rate,
+                   rate * channels * bits / 8,
+                   static_cast<std::uint16_t>(channels * bits / 8),
+                   bits};
     clip.samples = view(samples);
     return clip;
 }
@@ -49,8 +53,7 @@ TEST(PcmConvert, ChangingTheRateKeepsTheDurationAndInterpolates) {
 
 TEST(PcmConvert, ChannelsAreCopiedOrMixed) {
     const Bytes mono{255, 0};
-    const auto stereo =
-        qx::convertPcm(clipOf(mono, 1, 8000, 8), {8000, 2, qx::SampleType::UInt8});
+    const auto stereo = qx::convertPcm(clipOf(mono, 1, 8000, 8), {8000, 2, qx::SampleType::UInt8});
     EXPECT_EQ(stereo, (std::vector<std::uint8_t>{255, 255, 1, 1}));
     const Bytes leftRight{255, 128, 0, 128};
     const auto mixed =

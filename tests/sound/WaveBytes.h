@@ -20,6 +20,8 @@ Bytes riff(const std::vector<Bytes>& chunks, std::int64_t declared = -1);
 // A well-formed mono clip with `frames` frames.
 Bytes simpleWave(std::uint32_t rate, std::uint16_t bits, std::size_t frames);
 
-inline std::span<const std::uint8_t> view(const Bytes& b) { return {b.data(), b.size()}; }
+inline std::span<const std::uint8_t> view(const Bytes& b) {
+    return {b.data(), b.size()};
+}
 
 }  // namespace wavetest

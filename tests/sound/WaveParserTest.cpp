@@ -108,9 +108,10 @@ TEST(WaveParser, LengthsRunningPastTheEndAreRejected) {
     EXPECT_EQ(parseWave(view(riff({fmt, chunk("data", samples)}, 2))).error,
               WaveError::BadChunkSize);
     // An extra chunk with a huge length before the data.
-    EXPECT_EQ(parseWave(view(riff({fmt, chunk("LIST", Bytes(4), 0x7FFFFFFF), chunk("data", samples)})))
-                  .error,
-              WaveError::BadChunkSize);
+    EXPECT_EQ(
+        parseWave(view(riff({fmt, chunk("LIST", Bytes(4), 0x7FFFFFFF), chunk("data", samples)})))
+            .error,
+        WaveError::BadChunkSize);
 }
 
 TEST(WaveParser, MissingOrBadFormatAndDataChunksAreRejected) {
@@ -118,17 +119,16 @@ TEST(WaveParser, MissingOrBadFormatAndDataChunksAreRejected) {
     const Bytes fmt = chunk("fmt ", fmtBody(1, 1, 11025, 8));
     EXPECT_EQ(parseWave(view(riff({chunk("data", samples)}))).error, WaveError::MissingFormat);
     EXPECT_EQ(parseWave(view(riff({fmt}))).error, WaveError::MissingData);
-    EXPECT_EQ(parseWave(view(riff({fmt, chunk("smpl", Bytes(60))}))).error,
-              WaveError::MissingData);
+    EXPECT_EQ(parseWave(view(riff({fmt, chunk("smpl", Bytes(60))}))).error, WaveError::MissingData);
     EXPECT_EQ(parseWave(view(riff({}))).error, WaveError::MissingFormat);
     EXPECT_EQ(parseWave(view(riff({chunk("fmt ", fmtBody(1, 1, 11025, 8, 0, 14)),
                                    chunk("data", samples)})))
                   .error,
               WaveError::BadFormat);
-    EXPECT_EQ(parseWave(view(riff({chunk("fmt ", fmtBody(1, 1, 11025, 16, 1)),
-                                   chunk("data", samples)})))
-                  .error,
-              WaveError::BadFormat);
+    EXPECT_EQ(
+        parseWave(view(riff({chunk("fmt ", fmtBody(1, 1, 11025, 16, 1)), chunk("data", samples)})))
+            .error,
+        WaveError::BadFormat);
     for (const Bytes& unsupported :
          {fmtBody(3, 1, 44100, 32), fmtBody(0xFFFE, 2, 44100, 16), fmtBody(1, 1, 44100, 24),
           fmtBody(1, 6, 44100, 16), fmtBody(1, 0, 44100, 16, 2), fmtBody(1, 1, 0, 8)}) {

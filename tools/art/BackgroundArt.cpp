@@ -41,9 +41,8 @@ void paintPlayAreaWell(QPainter& p) {
 
 QPainterPath panelShape() {
     QPainterPath path;
-    path.addRoundedRect(QRectF(kPanelLeft, kPanelTop, kPanelRight - kPanelLeft,
-                               kPanelBottom - kPanelTop),
-                        10, 10);
+    path.addRoundedRect(
+        QRectF(kPanelLeft, kPanelTop, kPanelRight - kPanelLeft, kPanelBottom - kPanelTop), 10, 10);
     return path;
 }
 
@@ -73,7 +72,8 @@ void paintPanel(QPainter& p) {
         p.fillRect(QRectF(kPanelLeft, y, kPanelRight - kPanelLeft, 1), QColor(255, 255, 255, 14));
     }
     // Seam between the two parts.
-    p.fillRect(QRectF(kPanelLeft, kSplit - 1, kPanelRight - kPanelLeft, 1), QColor(90, 70, 40, 160));
+    p.fillRect(QRectF(kPanelLeft, kSplit - 1, kPanelRight - kPanelLeft, 1),
+               QColor(90, 70, 40, 160));
     p.fillRect(QRectF(kPanelLeft, kSplit, kPanelRight - kPanelLeft, 1), QColor(255, 220, 170, 160));
     p.restore();
 
@@ -145,8 +145,8 @@ void paintEngraving(QPainter& p) {
         p.setPen(QPen(QColor(110, 60, 10, 120), 1));
         p.drawRoundedRect(r, radius, radius);
     };
-    groove(QRectF(13.5, 238.5, 110, 108), 12);   // Move Board cross
-    groove(QRectF(21.5, 344.5, 95, 130), 8);     // timer and hint box
+    groove(QRectF(13.5, 238.5, 110, 108), 12);  // Move Board cross
+    groove(QRectF(21.5, 344.5, 95, 130), 8);    // timer and hint box
 }
 
 QImage background() {

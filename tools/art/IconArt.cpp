@@ -152,7 +152,8 @@ QImage buttonBoardColor() {
     reliefFill(p, palette, QColor(214, 176, 120), kInk, 1.1);
     const QColor wells[4] = {QColor(220, 40, 30), QColor(250, 200, 30), QColor(40, 140, 70),
                              QColor(40, 90, 200)};
-    const QPointF at[4] = {QPointF(6.5, 9), QPointF(11.5, 7), QPointF(16.5, 8.2), QPointF(6.8, 14.5)};
+    const QPointF at[4] = {QPointF(6.5, 9), QPointF(11.5, 7), QPointF(16.5, 8.2),
+                           QPointF(6.8, 14.5)};
     for (int i = 0; i < 4; ++i) {
         p.setPen(QPen(shift(wells[i], -70), 0.8));
         p.setBrush(wells[i]);
@@ -263,7 +264,10 @@ QImage winIcon() {
         const qreal a = -M_PI / 2 + i * M_PI / 5;
         const qreal rr = i % 2 == 0 ? 6.2 : 2.6;
         const QPointF pt = c + QPointF(rr * std::cos(a), rr * std::sin(a));
-        if (i == 0) star.moveTo(pt); else star.lineTo(pt);
+        if (i == 0)
+            star.moveTo(pt);
+        else
+            star.lineTo(pt);
     }
     star.closeSubpath();
     p.setPen(QPen(QColor(150, 80, 0), 0.9));

@@ -56,9 +56,15 @@ void drawName(QPainter& p, const QRectF& box, int pixelSize, qreal spacing) {
 // A 3 x 3 jigsaw, interlocking, with the middle piece of the right column
 // lifted out and tilted above its gap.
 void drawPuzzle(QPainter& p, QPointF origin, qreal s) {
-    const QColor palette[9] = {kOrange,         kTan,          QColor(112, 150, 160),
-                               kCream,          kBrightOrange, kLeaf,
-                               QColor(200, 110, 70), kSage,    QColor(240, 200, 110)};
+    const QColor palette[9] = {kOrange,
+                               kTan,
+                               QColor(112, 150, 160),
+                               kCream,
+                               kBrightOrange,
+                               kLeaf,
+                               QColor(200, 110, 70),
+                               kSage,
+                               QColor(240, 200, 110)};
     // Tabs: horizontal joints (between col c and c+1) and vertical joints.
     const int across[3][2] = {{1, -1}, {-1, 1}, {1, 1}};
     const int down[2][3] = {{-1, 1, -1}, {1, -1, 1}};
@@ -182,8 +188,8 @@ QImage appIcon() {
     p.drawRoundedRect(tile.adjusted(1.5, 1.5, -1.5, -1.5), 10.5, 10.5);
     const qreal s = 19;
     const QPointF o(13, 13);
-    const std::array<std::array<int, 4>, 4> sides = {{{0, 1, -1, 0}, {0, 0, 1, -1},
-                                                      {1, -1, 0, 0}, {-1, 0, 0, 1}}};
+    const std::array<std::array<int, 4>, 4> sides = {
+        {{0, 1, -1, 0}, {0, 0, 1, -1}, {1, -1, 0, 0}, {-1, 0, 0, 1}}};
     const QColor colors[4] = {kBrightOrange, kCream, kTan, kOrange};
     for (int i = 0; i < 4; ++i) {
         QRectF body(o.x() + (i % 2) * s, o.y() + (i / 2) * s, s, s);

@@ -56,8 +56,8 @@ void paintSystemButton(QPainter& p) {
     // A 2 x 2 jigsaw in the middle.
     const qreal s = 9;
     const QPointF o = c - QPointF(s, s);
-    const std::array<std::array<int, 4>, 4> sides = {{{0, 1, -1, 0}, {0, 0, 1, -1},
-                                                      {1, -1, 0, 0}, {-1, 0, 0, 1}}};
+    const std::array<std::array<int, 4>, 4> sides = {
+        {{0, 1, -1, 0}, {0, 0, 1, -1}, {1, -1, 0, 0}, {-1, 0, 0, 1}}};
     const QColor fills[4] = {QColor(255, 250, 230), QColor(128, 64, 0), QColor(128, 64, 0),
                              QColor(255, 250, 230)};
     for (int i = 0; i < 4; ++i) {
@@ -157,7 +157,8 @@ void paintGlyph(QPainter& p, QRectF cell, int column, Look look) {
     p.drawRoundedRect(face, 4, 4);
     p.setPen(QPen(QColor(255, 255, 255, look == Look::Disabled ? 50 : 150), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(face.left() + 3, face.top() + 1.5), QPointF(face.right() - 3, face.top() + 1.5));
+    p.drawLine(QPointF(face.left() + 3, face.top() + 1.5),
+               QPointF(face.right() - 3, face.top() + 1.5));
 
     const QPointF c = face.center();
     p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -176,7 +177,8 @@ void paintGlyph(QPainter& p, QRectF cell, int column, Look look) {
             p.drawLine(QPointF(c.x() - 3.8, c.y() - 3.8), QPointF(c.x() + 3.8, c.y() + 3.8));
             p.drawLine(QPointF(c.x() + 3.8, c.y() - 3.8), QPointF(c.x() - 3.8, c.y() + 3.8));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

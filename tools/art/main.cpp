@@ -20,8 +20,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<art::Picture> all;
-    for (auto part : {art::skinPictures, art::backgroundPictures, art::logoPictures,
-                      art::iconPictures}) {
+    for (auto part :
+         {art::skinPictures, art::backgroundPictures, art::logoPictures, art::iconPictures}) {
         for (art::Picture& p : part()) all.push_back(std::move(p));
     }
     int failures = 0;

@@ -71,15 +71,15 @@ Bytes buildWave(const Bytes& pcm, const PcmLayout& layout, const std::vector<Chu
 
 Bytes samplerChunk(std::uint32_t sampleRate, std::uint32_t frames) {
     Bytes b;
-    put32(b, 0);                                                       // manufacturer
-    put32(b, 0);                                                       // product
-    put32(b, static_cast<std::uint32_t>(1000000000.0 / sampleRate));   // sample period, ns
-    put32(b, 60);                                                      // unity note: middle C
-    put32(b, 0);                                                       // pitch fraction
-    put32(b, 0);                                                       // SMPTE format
-    put32(b, 0);                                                       // SMPTE offset
-    put32(b, 1);                                                       // one loop
-    put32(b, 0);                                                       // no sampler data
+    put32(b, 0);                                                      // manufacturer
+    put32(b, 0);                                                      // product
+    put32(b, static_cast<std::uint32_t>(1000000000.0 / sampleRate));  // sample period, ns
+    put32(b, 60);                                                     // unity note: middle C
+    put32(b, 0);                                                      // pitch fraction
+    put32(b, 0);                                                      // SMPTE format
+    put32(b, 0);                                                      // SMPTE offset
+    put32(b, 1);                                                      // one loop
+    put32(b, 0);                                                      // no sampler data
     // The loop: the whole clip, forward, played once.
     put32(b, 0);           // cue point id
     put32(b, 0);           // forward

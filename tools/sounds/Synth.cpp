@@ -128,8 +128,8 @@ std::vector<double> fanfare(std::size_t frames, double rate) {
     };
     const double c5 = 523.25, e5 = 659.26, g5 = 783.99, c6 = 1046.5;
     const Note notes[] = {
-        {0.00, 0.16, c5, 0.8},  {0.12, 0.16, e5, 0.8},  {0.24, 0.16, g5, 0.8},
-        {0.36, 1.37, c6, 0.75}, {0.36, 1.37, g5, 0.5},  {0.36, 1.37, e5, 0.45},
+        {0.00, 0.16, c5, 0.8},  {0.12, 0.16, e5, 0.8}, {0.24, 0.16, g5, 0.8},
+        {0.36, 1.37, c6, 0.75}, {0.36, 1.37, g5, 0.5}, {0.36, 1.37, e5, 0.45},
         {0.36, 1.37, c5, 0.45},
     };
     for (const Note& n : notes) {
@@ -172,8 +172,8 @@ std::vector<double> shuffleRustle(std::size_t frames, double rate) {
         const std::size_t begin = static_cast<std::size_t>(at * rate);
         const double level = 0.55 + 0.45 * std::abs(timing.next());
         const double grain = 0.018 + 0.012 * std::abs(timing.next());
-        for (std::size_t k = 0; begin + k < frames && k < static_cast<std::size_t>(grain * rate * 2);
-             ++k) {
+        for (std::size_t k = 0;
+             begin + k < frames && k < static_cast<std::size_t>(grain * rate * 2); ++k) {
             const double t = k / rate;
             const double env = (t / 0.002 < 1 ? t / 0.002 : 1.0) * std::exp(-t / (grain * 0.45));
             s[begin + k] += level * env * noise.next();
@@ -202,8 +202,8 @@ std::vector<double> slideThump(std::size_t frames, double rate) {
             // Low enough to feel like weight, high enough for small speakers.
             const double freq = 110.0 + 170.0 * std::exp(-landing / 0.015);
             phase += kTau * freq / rate;
-            thump = (std::sin(phase) + 0.3 * std::sin(2 * phase)) *
-                    std::min(1.0, landing / 0.002) * std::exp(-landing / 0.03);
+            thump = (std::sin(phase) + 0.3 * std::sin(2 * phase)) * std::min(1.0, landing / 0.002) *
+                    std::exp(-landing / 0.03);
         }
         s[i] = slide + thump;
     }

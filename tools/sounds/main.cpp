@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
         const auto count = static_cast<std::uint32_t>(frames);
         std::vector<sounds::Chunk> extra;
         const std::string kinds = plan.extra;
-        if (kinds == "smpl") extra.push_back({"smpl", sounds::samplerChunk(plan.layout.sampleRate, count)});
+        if (kinds == "smpl")
+            extra.push_back({"smpl", sounds::samplerChunk(plan.layout.sampleRate, count)});
         if (kinds.starts_with("SyLp")) extra.push_back({"SyLp", sounds::sonicLoopChunk(count)});
         if (kinds.ends_with("DISP")) extra.push_back({"DISP", sounds::displayTextChunk("Fanfare")});
         const sounds::Bytes file = sounds::buildWave(pcm, plan.layout, extra);
