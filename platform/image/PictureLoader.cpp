@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 #include "platform/image/DecodeBudget.h"
@@ -64,7 +65,7 @@ std::optional<Probe> probe(const QString& path) {
     result.format = reader.format();
     const QSize size = reader.size();
     // BMP announces top-down pictures with a negative height.
-    if (size.width() > 0 && size.height() != 0 && size != QSize(-1, -1)) {
+    if (size.width() > 0 && size.height() != 0) {
         result.storedSize = QSize(size.width(), std::abs(size.height()));
     }
     result.pixelFormat = validFormat(static_cast<int>(reader.imageFormat()));

@@ -57,6 +57,9 @@ TEST_F(BadPictureTest, FilesThatAreNoPictureAreUnreadable) {
     expectUnreadable(pathOf("folder.jpg"), "a directory");
     expectUnreadable(pathOf("missing.jpg"), "a path that does not exist");
     expectUnreadable(QString(), "an empty path");
+    ASSERT_TRUE(QFile::link(pathOf("gone.jpg"), pathOf("dangling.jpg")));
+    expectUnreadable(pathOf("dangling.jpg"), "a link to nothing");
+    expectUnreadable(pathOf("half.png") + "/inside.jpg", "below a plain file");
     expectUnreadable("/dev/zero", "a device that never ends");
 
     // A pipe with no writer would block the reader forever.
