@@ -10,6 +10,7 @@
 #include "help/HTMLHelp.h"
 #include "platform/qt/BitmapImage.h"
 #include "platform/qt/DesignFont.h"
+#include "platform/sound/ClipPlayer.h"
 #include "platform/skin/WindowSkin.h"
 #include "platform/skin/WindowSkinner.h"
 #include "shell/About.h"
@@ -143,8 +144,12 @@ void frmMain::seedRandom() {
     randomSeed_ = TimeOfDaySeed();
 }
 
-// The sound clips are read here once they are compiled in.
-void frmMain::loadSoundClips() {}
+void frmMain::loadSoundClips() {
+    soundClips_.Load();
+    clipPlayer_ = new ClipPlayer(&soundClips_, this);
+}
+
+void frmMain::PlayClip(int n) { clipPlayer_->PlayClip(n); }
 
 void frmMain::loadStencil() {
     if (picStencil_.isNull()) return;

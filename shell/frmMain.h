@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "engine/MainWindowState.h"
+#include "platform/sound/SoundClips.h"
 #include "shell/FormClient.h"
 #include "shell/MainPictures.h"
 
@@ -18,6 +19,7 @@ class QMenuBar;
 namespace qx {
 
 class About;
+class ClipPlayer;
 class DesignLabel;
 class HTMLHelp;
 class PictureBox;
@@ -66,6 +68,11 @@ public:
 
     // The About window while it is open, else nullptr.
     About* aboutWindow() const;
+
+    // The five clips read during load, and playing one without waiting (1..5).
+    const SoundClips& soundClips() const { return soundClips_; }
+    ClipPlayer& clipPlayer() { return *clipPlayer_; }
+    void PlayClip(int n);
     HTMLHelp* HelpViewer() const { return helpViewer_.get(); }
 
 public slots:
@@ -103,6 +110,8 @@ private:
     Bitmap picStencil_;
     QPointer<About> about_;
     std::unique_ptr<HTMLHelp> helpViewer_;
+    SoundClips soundClips_;
+    ClipPlayer* clipPlayer_ = nullptr;
     std::unique_ptr<WindowSkin> WindowSkin_;
     std::unique_ptr<WindowSkinner> WindowSkinner_;
 };
