@@ -23,7 +23,8 @@ bool hasPicture(const Piece& piece, const std::vector<Bitmap>& pieceImages) {
 }
 
 const Bitmap* pictureOf(const Piece& piece, const std::vector<Bitmap>& pieceImages) {
-    return hasPicture(piece, pieceImages) ? &pieceImages[static_cast<std::size_t>(piece.PatIndex)] : nullptr;
+    return hasPicture(piece, pieceImages) ? &pieceImages[static_cast<std::size_t>(piece.PatIndex)]
+                                          : nullptr;
 }
 
 // Calls op(play-area pixel, run row, first column, count) for the part of
@@ -37,9 +38,12 @@ void forEachRun(Bitmap& playArea, int x0, int y0, const RunList& list, Op op) {
     const CellRun* run = list.runs.data() + list.rowStart[static_cast<std::size_t>(rowFirst)];
     const CellRun* end = list.runs.data() + list.rowStart[static_cast<std::size_t>(rowEnd)];
     Pixel* pixels = playArea.data();
-    auto at = [&](int row, int col) { return pixels + (static_cast<std::ptrdiff_t>(y0 + row) * width + x0 + col); };
+    auto at = [&](int row, int col) {
+        return pixels + (static_cast<std::ptrdiff_t>(y0 + row) * width + x0 + col);
+    };
     if (x0 >= 0 && x0 + CellSize <= width) {
-        for (; run != end; ++run) op(at(run->row, run->first), run->row, run->first, run->last - run->first + 1);
+        for (; run != end; ++run)
+            op(at(run->row, run->first), run->row, run->first, run->last - run->first + 1);
         return;
     }
     for (; run != end; ++run) {
@@ -113,7 +117,8 @@ bool BoardPainter::CanRepaintHeldOnly(std::span<const Piece> pieces, int heldPie
     if (background.contentStamp() != saved_.backgroundStamp) return false;
     if (stencil.contentStamp() != saved_.stencilStamp) return false;
     const std::span<const Piece> below = pieces.subspan(1);
-    if (!std::equal(below.begin(), below.end(), saved_.below.begin(), saved_.below.end())) return false;
+    if (!std::equal(below.begin(), below.end(), saved_.below.begin(), saved_.below.end()))
+        return false;
     for (std::size_t i = 0; i < below.size(); ++i) {
         const Bitmap* picture = pictureOf(below[i], pieceImages);
         if ((picture ? picture->contentStamp() : 0) != saved_.belowPictures[i]) return false;
@@ -121,7 +126,8 @@ bool BoardPainter::CanRepaintHeldOnly(std::span<const Piece> pieces, int heldPie
     return true;
 }
 
-ChangedArea BoardPainter::RepaintHeldOnly(const Piece& held, Bitmap& playArea, const Bitmap& stencil,
+ChangedArea BoardPainter::RepaintHeldOnly(const Piece& held, Bitmap& playArea,
+                                          const Bitmap& stencil,
                                           const std::vector<Bitmap>& pieceImages) {
     ChangedArea changed;
     changed.add(saved_.rect);
@@ -154,41 +160,46 @@ void BoardPainter::SaveUnderHeld(const Piece& held, const Bitmap& playArea) {
     const PixelRect& r = saved_.rect;
     saved_.pixels.resize(static_cast<std::size_t>(r.w) * r.h);
     for (int y = 0; y < r.h; ++y)
-        std::memcpy(saved_.pixels.data() + static_cast<std::size_t>(y) * r.w, playArea.row(r.y + y) + r.x,
-                    static_cast<std::size_t>(r.w) * sizeof(Pixel));
+        std::memcpy(saved_.pixels.data() + static_cast<std::size_t>(y) * r.w,
+                    playArea.row(r.y + y) + r.x, static_cast<std::size_t>(r.w) * sizeof(Pixel));
 }
 
 void BoardPainter::RestoreUnderHeld(Bitmap& playArea) const {
     const PixelRect& r = saved_.rect;
     for (int y = 0; y < r.h; ++y)
-        std::memcpy(playArea.row(r.y + y) + r.x, saved_.pixels.data() + static_cast<std::size_t>(y) * r.w,
+        std::memcpy(playArea.row(r.y + y) + r.x,
+                    saved_.pixels.data() + static_cast<std::size_t>(y) * r.w,
                     static_cast<std::size_t>(r.w) * sizeof(Pixel));
 }
 
 void BoardPainter::InvertFringe(const Piece& piece, Bitmap& playArea, const Bitmap& stencil) {
     const StencilCellPlan* plan = stencilPlans_.Cell(piece.Shape);
     if (!plan) {
-        BitBlt(playArea, piece.X + 1, piece.Y + 1, CellSize, CellSize, stencil, CellSize * piece.Shape, 0,
-               Rop::SrcInvert);
+        BitBlt(playArea, piece.X + 1, piece.Y + 1, CellSize, CellSize, stencil,
+               CellSize * piece.Shape, 0, Rop::SrcInvert);
         return;
     }
     const int width = playArea.width();
     const int height = playArea.height();
-    if (piece.X + CellSize < 0 || piece.X >= width || piece.Y + CellSize < 0 || piece.Y >= height) return;
+    if (piece.X + CellSize < 0 || piece.X >= width || piece.Y + CellSize < 0 || piece.Y >= height)
+        return;
     Pixel* pixels = playArea.data();
     for (const FringePixel& f : plan->fringe) {
         const int x = piece.X + f.col;
         const int y = piece.Y + f.row;
-        if (x >= 0 && x < width && y >= 0 && y < height) pixels[static_cast<std::ptrdiff_t>(y) * width + x] ^= f.value;
+        if (x >= 0 && x < width && y >= 0 && y < height)
+            pixels[static_cast<std::ptrdiff_t>(y) * width + x] ^= f.value;
     }
 }
 
 void BoardPainter::PaintPiece(const Piece& piece, Bitmap& playArea, const Bitmap& stencil,
                               const std::vector<Bitmap>& pieceImages) {
     const StencilCellPlan* plan = stencilPlans_.Cell(piece.Shape);
-    const RunList* dark = plan ? picturePlans_.DarkRuns(piece, pieceImages, stencil, stencilPlans_) : nullptr;
+    const RunList* dark =
+        plan ? picturePlans_.DarkRuns(piece, pieceImages, stencil, stencilPlans_) : nullptr;
     if (!dark) {
-        BitBlt(playArea, piece.X, piece.Y, CellSize, CellSize, stencil, CellSize * piece.Shape, 0, Rop::SrcPaint);
+        BitBlt(playArea, piece.X, piece.Y, CellSize, CellSize, stencil, CellSize * piece.Shape, 0,
+               Rop::SrcPaint);
         if (const Bitmap* picture = pictureOf(piece, pieceImages))
             BitBlt(playArea, piece.X, piece.Y, CellSize, CellSize, *picture, 0, 0, Rop::SrcAnd);
         return;
@@ -196,15 +207,17 @@ void BoardPainter::PaintPiece(const Piece& piece, Bitmap& playArea, const Bitmap
     const Pixel* picture = pieceImages[static_cast<std::size_t>(piece.PatIndex)].data();
     const Pixel* cell = stencil.data() + CellSize * piece.Shape;
     const int stride = stencil.width();
-    forEachRun(playArea, piece.X, piece.Y, plan->white, [&](Pixel* __restrict d, int row, int first, int count) {
-        const Pixel* __restrict p = picture + row * CellSize + first;
-        for (int k = 0; k < count; ++k) d[k] = p[k] | kOpaque;
-    });
-    forEachRun(playArea, piece.X, piece.Y, plan->grey, [&](Pixel* d, int row, int first, int count) {
-        const Pixel* s = cell + static_cast<std::ptrdiff_t>(row) * stride + first;
-        const Pixel* p = picture + row * CellSize + first;
-        for (int k = 0; k < count; ++k) d[k] = (d[k] | s[k]) & (p[k] | kOpaque);
-    });
+    forEachRun(playArea, piece.X, piece.Y, plan->white,
+               [&](Pixel* __restrict d, int row, int first, int count) {
+                   const Pixel* __restrict p = picture + row * CellSize + first;
+                   for (int k = 0; k < count; ++k) d[k] = p[k] | kOpaque;
+               });
+    forEachRun(playArea, piece.X, piece.Y, plan->grey,
+               [&](Pixel* d, int row, int first, int count) {
+                   const Pixel* s = cell + static_cast<std::ptrdiff_t>(row) * stride + first;
+                   const Pixel* p = picture + row * CellSize + first;
+                   for (int k = 0; k < count; ++k) d[k] = (d[k] | s[k]) & (p[k] | kOpaque);
+               });
     forEachRun(playArea, piece.X, piece.Y, *dark, [&](Pixel* d, int row, int first, int count) {
         const Pixel* p = picture + row * CellSize + first;
         for (int k = 0; k < count; ++k) d[k] &= p[k] | kOpaque;

@@ -47,7 +47,7 @@ private:
     // What the held piece covers and everything the pixels under it came from.
     struct SaveUnder {
         bool valid = false;
-        PixelRect rect;           // clipped to the play area
+        PixelRect rect;             // clipped to the play area
         std::vector<Pixel> pixels;  // rect.w x rect.h, what lay there without the held piece
         int width = 0, height = 0;  // of the play area
         std::uint64_t playAreaStamp = 0;

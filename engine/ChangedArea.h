@@ -24,7 +24,9 @@ public:
     }
 
     bool empty() const { return count_ == 0; }
-    std::span<const PixelRect> rects() const { return {rects_.data(), static_cast<std::size_t>(count_)}; }
+    std::span<const PixelRect> rects() const {
+        return {rects_.data(), static_cast<std::size_t>(count_)};
+    }
 
 private:
     std::array<PixelRect, 2> rects_{};

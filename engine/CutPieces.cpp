@@ -22,8 +22,9 @@ void PuzzleModule::CutPieces(const Bitmap& master, Bitmap& /*work*/, const Bitma
     for (int row = 0; row <= grid.maxRow; ++row) {
         for (int col = 0; col <= grid.maxCol; ++col) {
             const int n = grid.pieceNumber(row, col);
-            const int shape =
-                CurrentGameType == Rectangular ? RectangularCell : JigsawCell(row, col, grid.maxRow, grid.maxCol);
+            const int shape = CurrentGameType == Rectangular
+                                  ? RectangularCell
+                                  : JigsawCell(row, col, grid.maxRow, grid.maxCol);
             Piece& piece = Pieces[static_cast<std::size_t>(n)];
             piece.Col = static_cast<std::int16_t>(col);
             piece.Row = static_cast<std::int16_t>(row);
@@ -41,7 +42,8 @@ void PuzzleModule::CutPieces(const Bitmap& master, Bitmap& /*work*/, const Bitma
             const PixelRect cell = Grid::cellSquare(row, col);
             BitBlt(picture, 0, 0, CellSize, CellSize, master, cell.x, cell.y, Rop::SrcCopy);
             // White stencil keeps the photo, black turns it white.
-            BitBlt(picture, 0, 0, CellSize, CellSize, stencil, CellSize * shape, 0, Rop::MergePaint);
+            BitBlt(picture, 0, 0, CellSize, CellSize, stencil, CellSize * shape, 0,
+                   Rop::MergePaint);
         }
     }
 }

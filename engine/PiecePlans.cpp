@@ -4,8 +4,12 @@ namespace qx {
 
 namespace {
 
-bool isBlack(Pixel p) { return (p & kRgbMask) == 0; }
-bool isWhite(Pixel p) { return (p & kRgbMask) == kRgbMask; }
+bool isBlack(Pixel p) {
+    return (p & kRgbMask) == 0;
+}
+bool isWhite(Pixel p) {
+    return (p & kRgbMask) == kRgbMask;
+}
 
 // Appends the runs of columns 0..width-1 of `row` for which `in(col)` holds.
 template <typename Predicate>
@@ -38,9 +42,12 @@ RunList collectRuns(int rows, int width, Predicate in) {
 StencilCellPlan planCell(const Bitmap& stencil, int cell) {
     const int x0 = cell * CellSize;
     auto at = [&](int row, int col) { return stencil.pixel(x0 + col, row); };
-    auto whiteAt = [&](int row, int col) { return row < CellSize && col < CellSize && isWhite(at(row, col)); };
+    auto whiteAt = [&](int row, int col) {
+        return row < CellSize && col < CellSize && isWhite(at(row, col));
+    };
     StencilCellPlan plan;
-    plan.white = collectRuns(CellSize, CellSize, [&](int row, int col) { return isWhite(at(row, col)); });
+    plan.white =
+        collectRuns(CellSize, CellSize, [&](int row, int col) { return isWhite(at(row, col)); });
     plan.grey = collectRuns(CellSize, CellSize, [&](int row, int col) {
         const Pixel p = at(row, col);
         return !isWhite(p) && !isBlack(p);
@@ -49,7 +56,8 @@ StencilCellPlan planCell(const Bitmap& stencil, int cell) {
         for (int col = 1; col <= CellSize; ++col) {
             const Pixel inverting = at(row - 1, col - 1) & kRgbMask;
             if (inverting != 0 && !whiteAt(row, col))
-                plan.fringe.push_back({static_cast<std::int16_t>(row), static_cast<std::int16_t>(col), inverting});
+                plan.fringe.push_back(
+                    {static_cast<std::int16_t>(row), static_cast<std::int16_t>(col), inverting});
         }
     return plan;
 }
@@ -71,16 +79,18 @@ const StencilCellPlan* StencilPlans::Cell(int shape) const {
 }
 
 const RunList* PicturePlans::DarkRuns(const Piece& piece, const std::vector<Bitmap>& pictures,
-                                                   const Bitmap& stencil, const StencilPlans& stencilPlans) {
+                                      const Bitmap& stencil, const StencilPlans& stencilPlans) {
     if (piece.PatIndex < 0 || piece.PatIndex >= static_cast<int>(pictures.size())) return nullptr;
     const Bitmap& picture = pictures[static_cast<std::size_t>(piece.PatIndex)];
-    if (picture.width() != CellSize || picture.height() != CellSize || !stencilPlans.Cell(piece.Shape))
+    if (picture.width() != CellSize || picture.height() != CellSize ||
+        !stencilPlans.Cell(piece.Shape))
         return nullptr;
     if (entries_.size() < pictures.size()) entries_.resize(pictures.size());
     Entry& entry = entries_[static_cast<std::size_t>(piece.PatIndex)];
     const std::uint64_t pictureStamp = picture.contentStamp();
     const std::uint64_t stencilStamp = stencil.contentStamp();
-    if (entry.pictureStamp == pictureStamp && entry.stencilStamp == stencilStamp && entry.shape == piece.Shape)
+    if (entry.pictureStamp == pictureStamp && entry.stencilStamp == stencilStamp &&
+        entry.shape == piece.Shape)
         return &entry.dark;
     entry.pictureStamp = pictureStamp;
     entry.stencilStamp = stencilStamp;

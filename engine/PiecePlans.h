@@ -70,7 +70,7 @@ public:
     // and turned by the engine. Null when the picture is not a whole 80 x 80
     // cell or the stencil cell is not whole.
     const RunList* DarkRuns(const Piece& piece, const std::vector<Bitmap>& pictures,
-                                         const Bitmap& stencil, const StencilPlans& stencilPlans);
+                            const Bitmap& stencil, const StencilPlans& stencilPlans);
 
 private:
     struct Entry {

@@ -20,7 +20,8 @@ std::int16_t pointerCoordinate(int v) {
 
 // The nearest multiple of 11, rounded in single precision as the drop always was.
 std::int16_t snapToLattice(int v) {
-    return static_cast<std::int16_t>(SnapStep * std::lround(static_cast<float>(v) / static_cast<float>(SnapStep)));
+    return static_cast<std::int16_t>(
+        SnapStep * std::lround(static_cast<float>(v) / static_cast<float>(SnapStep)));
 }
 
 class BusyPointer {
@@ -36,7 +37,9 @@ private:
 
 }  // namespace
 
-void PlayRules::Repaint() { shell_.PlayAreaChanged(puzzle_.RedrawBoard(pictures_)); }
+void PlayRules::Repaint() {
+    shell_.PlayAreaChanged(puzzle_.RedrawBoard(pictures_));
+}
 
 void PlayRules::StartGame(std::int16_t gameType) {
     state_.ElapsedSeconds = 0;
@@ -125,9 +128,11 @@ void PlayRules::MoveBoard(int index) {
     const int dy = index == 2 ? -GridStep : index == 3 ? GridStep : 0;
     constexpr int lowest = std::numeric_limits<std::int16_t>::min();
     constexpr int highest = std::numeric_limits<std::int16_t>::max();
-    const bool fits = std::all_of(puzzle_.Pieces.begin(), puzzle_.Pieces.end(), [&](const Piece& p) {
-        return p.X + dx >= lowest && p.X + dx <= highest && p.Y + dy >= lowest && p.Y + dy <= highest;
-    });
+    const bool fits =
+        std::all_of(puzzle_.Pieces.begin(), puzzle_.Pieces.end(), [&](const Piece& p) {
+            return p.X + dx >= lowest && p.X + dx <= highest && p.Y + dy >= lowest &&
+                   p.Y + dy <= highest;
+        });
     if (!fits) return;
     {
         BusyPointer busy(shell_);
@@ -153,8 +158,9 @@ void PlayRules::ClockTick() {
 
 bool PlayRules::IsSolved() const {
     const auto& pieces = puzzle_.Pieces;
-    const auto reference = std::find_if(pieces.begin(), pieces.end(),
-                                        [](const Piece& p) { return p.Col == 0 && p.Row == 0 && p.Turns == 0; });
+    const auto reference = std::find_if(pieces.begin(), pieces.end(), [](const Piece& p) {
+        return p.Col == 0 && p.Row == 0 && p.Turns == 0;
+    });
     if (reference == pieces.end()) return false;
     const int x0 = reference->X;
     const int y0 = reference->Y;

@@ -26,8 +26,8 @@ struct PixelPoint {
 // play-area pixels.
 class PlayRules {
 public:
-    PlayRules(PuzzleModule& puzzle, MainWindowState& state, WorkPictures& pictures, ShellHooks& shell,
-              RandomSource& random)
+    PlayRules(PuzzleModule& puzzle, MainWindowState& state, WorkPictures& pictures,
+              ShellHooks& shell, RandomSource& random)
         : puzzle_(puzzle), state_(state), pictures_(pictures), shell_(shell), random_(random) {}
 
     // The engine's part of a new game, once picMaster holds the accepted and

@@ -13,7 +13,8 @@ bool PuzzleModule::HitTestPiece(int index, int x, int y, const Bitmap& stencil) 
     return (stencil.pixel(sx, dy) & kRgbMask) != 0;
 }
 
-ChangedArea PuzzleModule::RedrawBoard(Bitmap& playArea, const Bitmap& background, const Bitmap& stencil,
+ChangedArea PuzzleModule::RedrawBoard(Bitmap& playArea, const Bitmap& background,
+                                      const Bitmap& stencil,
                                       const std::vector<Bitmap>& pieceImages) {
     return painter_.Paint(Pieces, HeldPiece, playArea, background, stencil, pieceImages);
 }

@@ -68,7 +68,9 @@ public:
     bool HitTestPiece(int index, int x, int y, const WorkPictures& p) const {
         return HitTestPiece(index, x, y, p.picMasks);
     }
-    ChangedArea RedrawBoard(WorkPictures& p) { return RedrawBoard(p.picScreen, p.picBG, p.picMasks, p.picPat); }
+    ChangedArea RedrawBoard(WorkPictures& p) {
+        return RedrawBoard(p.picScreen, p.picBG, p.picMasks, p.picPat);
+    }
 
     // True when the last RedrawBoard repainted only the held piece's cells.
     bool lastRedrawWasPartial() const { return painter_.lastPaintWasPartial(); }

@@ -17,7 +17,8 @@ std::uint64_t TimeOfDaySeed() {
     std::tm local{};
     localtime_r(&seconds, &local);
     const auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-    return static_cast<std::uint64_t>((local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 1000 + millis);
+    return static_cast<std::uint64_t>(
+        (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 1000 + millis);
 }
 
 }  // namespace qx

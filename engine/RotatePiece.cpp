@@ -29,7 +29,8 @@ void PuzzleModule::RotatePiece(int index, Bitmap& work, std::vector<Bitmap>& pie
     if (piece.PatIndex >= 0 && piece.PatIndex < static_cast<int>(pieceImages.size())) {
         Bitmap& picture = pieceImages[static_cast<std::size_t>(piece.PatIndex)];
         // Every picture the engine cuts is one cell; anything else is left alone.
-        if (picture.width() == CellSize && picture.height() == CellSize) turnQuarterClockwise(picture, work);
+        if (picture.width() == CellSize && picture.height() == CellSize)
+            turnQuarterClockwise(picture, work);
     }
     piece.Turns = static_cast<std::int16_t>((piece.Turns + 1) % 4);
     piece.Shape = static_cast<std::int16_t>(NextTurnCell(piece.Shape));

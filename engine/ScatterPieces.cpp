@@ -7,17 +7,20 @@ namespace qx {
 namespace {
 
 // A uniform draw scaled to [0, range), rounded down.
-int drawBelow(RandomSource& random, double range) { return static_cast<int>(std::floor(random.NextDouble() * range)); }
+int drawBelow(RandomSource& random, double range) {
+    return static_cast<int>(std::floor(random.NextDouble() * range));
+}
 
 // The nearest multiple of 11 to value - 20; value is whole, so no tie occurs.
 std::int16_t onLattice(int value) {
-    return static_cast<std::int16_t>(SnapStep * std::lround((value - 20) / static_cast<double>(SnapStep)));
+    return static_cast<std::int16_t>(SnapStep *
+                                     std::lround((value - 20) / static_cast<double>(SnapStep)));
 }
 
 }  // namespace
 
-void PuzzleModule::ScatterPieces(const Bitmap& playArea, Bitmap& work, std::vector<Bitmap>& pieceImages,
-                                 RandomSource& random) {
+void PuzzleModule::ScatterPieces(const Bitmap& playArea, Bitmap& work,
+                                 std::vector<Bitmap>& pieceImages, RandomSource& random) {
     if (Pieces.empty()) return;
     // Cells land at least 55 pixels inside the top-left corner and leave room
     // at the right and bottom.

@@ -15,7 +15,8 @@ struct SideEdge {
     int outward;  // -1 or +1
 };
 
-void setKnobLine(Bitmap& stencil, int cellX, const SideEdge& side, int across, int depth, Pixel colour) {
+void setKnobLine(Bitmap& stencil, int cellX, const SideEdge& side, int across, int depth,
+                 Pixel colour) {
     const int half = KnobWidth(depth) / 2;
     for (int along = 40 - half; along <= 39 + half; ++along) {
         if (side.horizontal)
@@ -28,8 +29,10 @@ void setKnobLine(Bitmap& stencil, int cellX, const SideEdge& side, int across, i
 // A tab at depth d lies d + 1 pixels outside the body edge; a blank d pixels inside it.
 void paintSide(Bitmap& stencil, int cellX, Side kind, const SideEdge& side) {
     for (int d = 0; d < KnobDepth; ++d) {
-        if (kind == Side::Tab) setKnobLine(stencil, cellX, side, side.edge + side.outward * (d + 1), d, kWhite);
-        if (kind == Side::Blank) setKnobLine(stencil, cellX, side, side.edge - side.outward * d, d, kBlack);
+        if (kind == Side::Tab)
+            setKnobLine(stencil, cellX, side, side.edge + side.outward * (d + 1), d, kWhite);
+        if (kind == Side::Blank)
+            setKnobLine(stencil, cellX, side, side.edge - side.outward * d, d, kBlack);
     }
 }
 

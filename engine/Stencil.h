@@ -20,25 +20,25 @@ struct CellSides {
 
 // Sides of each stencil cell, in cell order.
 inline constexpr std::array<CellSides, StencilCells> kStencilCells{{
-    {Side::Blank, Side::Tab, Side::Blank, Side::Tab},    // 0 interior, even
-    {Side::Tab, Side::Blank, Side::Tab, Side::Blank},    // 1 interior, odd
-    {Side::Flat, Side::Tab, Side::Blank, Side::Flat},    // 2 top-left, even
-    {Side::Flat, Side::Flat, Side::Tab, Side::Blank},    // 3 top-right, odd
-    {Side::Blank, Side::Flat, Side::Flat, Side::Tab},    // 4 bottom-right, even
-    {Side::Tab, Side::Blank, Side::Flat, Side::Flat},    // 5 bottom-left, odd
-    {Side::Flat, Side::Flat, Side::Blank, Side::Tab},    // 6 top-right, even
-    {Side::Tab, Side::Flat, Side::Flat, Side::Blank},    // 7 bottom-right, odd
-    {Side::Blank, Side::Tab, Side::Flat, Side::Flat},    // 8 bottom-left, even
-    {Side::Flat, Side::Blank, Side::Tab, Side::Flat},    // 9 top-left, odd
-    {Side::Flat, Side::Tab, Side::Blank, Side::Tab},     // 10 top edge, even
-    {Side::Tab, Side::Flat, Side::Tab, Side::Blank},     // 11 right edge, odd
-    {Side::Blank, Side::Tab, Side::Flat, Side::Tab},     // 12 bottom edge, even
-    {Side::Tab, Side::Blank, Side::Tab, Side::Flat},     // 13 left edge, odd
-    {Side::Flat, Side::Blank, Side::Tab, Side::Blank},   // 14 top edge, odd
-    {Side::Blank, Side::Flat, Side::Blank, Side::Tab},   // 15 right edge, even
-    {Side::Tab, Side::Blank, Side::Flat, Side::Blank},   // 16 bottom edge, odd
-    {Side::Blank, Side::Tab, Side::Blank, Side::Flat},   // 17 left edge, even
-    {Side::Flat, Side::Flat, Side::Flat, Side::Flat},    // 18 every rectangular piece
+    {Side::Blank, Side::Tab, Side::Blank, Side::Tab},   // 0 interior, even
+    {Side::Tab, Side::Blank, Side::Tab, Side::Blank},   // 1 interior, odd
+    {Side::Flat, Side::Tab, Side::Blank, Side::Flat},   // 2 top-left, even
+    {Side::Flat, Side::Flat, Side::Tab, Side::Blank},   // 3 top-right, odd
+    {Side::Blank, Side::Flat, Side::Flat, Side::Tab},   // 4 bottom-right, even
+    {Side::Tab, Side::Blank, Side::Flat, Side::Flat},   // 5 bottom-left, odd
+    {Side::Flat, Side::Flat, Side::Blank, Side::Tab},   // 6 top-right, even
+    {Side::Tab, Side::Flat, Side::Flat, Side::Blank},   // 7 bottom-right, odd
+    {Side::Blank, Side::Tab, Side::Flat, Side::Flat},   // 8 bottom-left, even
+    {Side::Flat, Side::Blank, Side::Tab, Side::Flat},   // 9 top-left, odd
+    {Side::Flat, Side::Tab, Side::Blank, Side::Tab},    // 10 top edge, even
+    {Side::Tab, Side::Flat, Side::Tab, Side::Blank},    // 11 right edge, odd
+    {Side::Blank, Side::Tab, Side::Flat, Side::Tab},    // 12 bottom edge, even
+    {Side::Tab, Side::Blank, Side::Tab, Side::Flat},    // 13 left edge, odd
+    {Side::Flat, Side::Blank, Side::Tab, Side::Blank},  // 14 top edge, odd
+    {Side::Blank, Side::Flat, Side::Blank, Side::Tab},  // 15 right edge, even
+    {Side::Tab, Side::Blank, Side::Flat, Side::Blank},  // 16 bottom edge, odd
+    {Side::Blank, Side::Tab, Side::Blank, Side::Flat},  // 17 left edge, even
+    {Side::Flat, Side::Flat, Side::Flat, Side::Flat},   // 18 every rectangular piece
 }};
 
 inline constexpr int RectangularCell = 18;

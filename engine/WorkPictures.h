@@ -7,8 +7,9 @@
 
 namespace qx {
 
-inline constexpr Pixel BoardColor = rgb(227, 231, 203);    // the board until the player picks another
-inline constexpr Pixel PieceBackground = rgb(236, 176, 96);  // piece pictures before anything is cut into them
+inline constexpr Pixel BoardColor = rgb(227, 231, 203);  // the board until the player picks another
+inline constexpr Pixel PieceBackground =
+    rgb(236, 176, 96);  // piece pictures before anything is cut into them
 
 // The main window's work pictures, owned by frmMain. Only picScreen is ever
 // shown; the engine draws with the rest.
@@ -18,7 +19,8 @@ struct WorkPictures {
     Bitmap picMaster;                                             // the photo, at most 632 x 355
     Bitmap picMasks{StencilWidth, StencilHeight};                 // copy of the stored stencil
     Bitmap picTmp{CellSize, CellSize};                            // work picture for turning
-    std::vector<Bitmap> picPat{Bitmap(CellSize, CellSize, PieceBackground)};  // piece pictures; 0 always exists
+    std::vector<Bitmap> picPat{
+        Bitmap(CellSize, CellSize, PieceBackground)};  // piece pictures; 0 always exists
 };
 
 }  // namespace qx

@@ -34,14 +34,17 @@ struct Game {
     }
 
     void pickUp(int index) {
-        std::rotate(puzzle.Pieces.begin(), puzzle.Pieces.begin() + index, puzzle.Pieces.begin() + index + 1);
+        std::rotate(puzzle.Pieces.begin(), puzzle.Pieces.begin() + index,
+                    puzzle.Pieces.begin() + index + 1);
         puzzle.HeldPiece = 0;
     }
 };
 
 // The machine is shared: the fastest of several repetitions is the figure
 // least disturbed by other work.
-double fastest(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+double fastest(const std::vector<double>& v) {
+    return *std::min_element(v.begin(), v.end());
+}
 
 #define QX_BENCHMARK(...) BENCHMARK(__VA_ARGS__)->Repetitions(5)->ComputeStatistics("min", fastest)
 
@@ -62,8 +65,8 @@ void BM_RedrawBoard135(benchmark::State& state) {
     BoardPainter painter;
     for (auto _ : state) {
         painter.Invalidate();  // always the full repaint
-        painter.Paint(game.puzzle.Pieces, game.puzzle.HeldPiece, game.pictures.picScreen, game.pictures.picBG,
-                      game.pictures.picMasks, game.pictures.picPat);
+        painter.Paint(game.puzzle.Pieces, game.puzzle.HeldPiece, game.pictures.picScreen,
+                      game.pictures.picBG, game.pictures.picMasks, game.pictures.picPat);
         benchmark::ClobberMemory();
     }
     state.SetLabel(held ? "one piece held" : "no piece held");
@@ -85,7 +88,8 @@ void BM_DragStep(benchmark::State& state) {
         ++step;
         benchmark::DoNotOptimize(game.puzzle.RedrawBoard(game.pictures));
     }
-    if (!game.puzzle.lastRedrawWasPartial()) state.SkipWithError("drag step repainted the whole board");
+    if (!game.puzzle.lastRedrawWasPartial())
+        state.SkipWithError("drag step repainted the whole board");
 }
 QX_BENCHMARK(BM_DragStep)->Arg(9)->Arg(135)->Unit(benchmark::kMicrosecond);
 

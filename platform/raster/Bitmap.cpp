@@ -10,7 +10,9 @@ namespace {
 std::atomic<std::uint64_t> lastStamp{0};
 }  // namespace
 
-Bitmap::Bitmap(int width, int height, Pixel fill) { reset(width, height, fill); }
+Bitmap::Bitmap(int width, int height, Pixel fill) {
+    reset(width, height, fill);
+}
 
 Bitmap::Bitmap(Bitmap&& other) noexcept
     : width_(std::exchange(other.width_, 0)),

@@ -17,14 +17,24 @@ inline constexpr Pixel kRgbMask = 0x00FFFFFFu;
 constexpr Pixel rgb(unsigned r, unsigned g, unsigned b) {
     return kOpaque | ((r & 0xFFu) << 16) | ((g & 0xFFu) << 8) | (b & 0xFFu);
 }
-constexpr unsigned redOf(Pixel p) { return (p >> 16) & 0xFFu; }
-constexpr unsigned greenOf(Pixel p) { return (p >> 8) & 0xFFu; }
-constexpr unsigned blueOf(Pixel p) { return p & 0xFFu; }
+constexpr unsigned redOf(Pixel p) {
+    return (p >> 16) & 0xFFu;
+}
+constexpr unsigned greenOf(Pixel p) {
+    return (p >> 8) & 0xFFu;
+}
+constexpr unsigned blueOf(Pixel p) {
+    return p & 0xFFu;
+}
 
 // Designs and dialogs speak in colour references: 0x00BBGGRR, red in the low byte.
 using ColorRef = std::uint32_t;
-constexpr Pixel fromColorRef(ColorRef c) { return rgb(c & 0xFFu, (c >> 8) & 0xFFu, (c >> 16) & 0xFFu); }
-constexpr ColorRef toColorRef(Pixel p) { return redOf(p) | (greenOf(p) << 8) | (blueOf(p) << 16); }
+constexpr Pixel fromColorRef(ColorRef c) {
+    return rgb(c & 0xFFu, (c >> 8) & 0xFFu, (c >> 16) & 0xFFu);
+}
+constexpr ColorRef toColorRef(Pixel p) {
+    return redOf(p) | (greenOf(p) << 8) | (blueOf(p) << 16);
+}
 
 inline constexpr Pixel kWhite = rgb(255, 255, 255);
 inline constexpr Pixel kBlack = rgb(0, 0, 0);

@@ -15,7 +15,9 @@ constexpr std::size_t kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
 // for gigabytes.
 constexpr std::int64_t kMaxSide = 1 << 15;
 
-std::size_t rowStride(int width) { return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3}; }
+std::size_t rowStride(int width) {
+    return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+}
 
 void put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
     out.push_back(static_cast<std::uint8_t>(v));
@@ -23,12 +25,14 @@ void put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
 }
 
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
 std::uint32_t get32(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+           static_cast<std::uint32_t>(b[at + 2]) << 16 |
+           static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
 std::uint16_t get16(std::span<const std::uint8_t> b, std::size_t at) {
@@ -69,7 +73,8 @@ std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap) {
             out.push_back(static_cast<std::uint8_t>(greenOf(row[x])));
             out.push_back(static_cast<std::uint8_t>(redOf(row[x])));
         }
-        for (std::size_t pad = static_cast<std::size_t>(w) * 3; pad < stride; ++pad) out.push_back(0);
+        for (std::size_t pad = static_cast<std::size_t>(w) * 3; pad < stride; ++pad)
+            out.push_back(0);
     }
     return out;
 }
@@ -99,7 +104,8 @@ std::optional<Bitmap> DecodeBmp24(std::span<const std::uint8_t> bytes) {
     Bitmap bitmap(width, static_cast<int>(height));
     for (int y = 0; y < bitmap.height(); ++y) {
         const int fileRow = topDown ? y : bitmap.height() - 1 - y;
-        const std::uint8_t* src = bytes.data() + dataOffset + stride * static_cast<std::size_t>(fileRow);
+        const std::uint8_t* src =
+            bytes.data() + dataOffset + stride * static_cast<std::size_t>(fileRow);
         Pixel* dst = bitmap.row(y);
         for (int x = 0; x < width; ++x, src += 3) dst[x] = rgb(src[2], src[1], src[0]);
     }
@@ -109,7 +115,8 @@ std::optional<Bitmap> DecodeBmp24(std::span<const std::uint8_t> bytes) {
 bool WriteBmp24File(const std::string& path, const Bitmap& bitmap) {
     const std::vector<std::uint8_t> bytes = EncodeBmp24(bitmap);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     return static_cast<bool>(out);
 }
@@ -117,7 +124,8 @@ bool WriteBmp24File(const std::string& path, const Bitmap& bitmap) {
 std::optional<Bitmap> ReadBmp24File(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
     return DecodeBmp24(bytes);
 }
 

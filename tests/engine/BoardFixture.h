@@ -32,8 +32,8 @@ struct BoardFixture : ::testing::Test {
     }
 
     Bitmap referenceBoard() const {
-        return reference::RedrawnBoard(pictures.picBG, pictures.picMasks, pictures.picPat, puzzle.Pieces,
-                                       puzzle.HeldPiece);
+        return reference::RedrawnBoard(pictures.picBG, pictures.picMasks, pictures.picPat,
+                                       puzzle.Pieces, puzzle.HeldPiece);
     }
 
     // Counts the pixels where the play area differs from the reference.

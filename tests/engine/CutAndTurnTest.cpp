@@ -41,7 +41,9 @@ struct CutFixture : ::testing::Test {
                 Pixel expected = kWhite;
                 if (stencilWhite(piece.Shape, x, y)) {
                     const int mx = cell.x + x, my = cell.y + y;
-                    expected = pictures.picMaster.contains(mx, my) ? pictures.picMaster.pixel(mx, my) : PieceBackground;
+                    expected = pictures.picMaster.contains(mx, my)
+                                   ? pictures.picMaster.pixel(mx, my)
+                                   : PieceBackground;
                 }
                 mismatches += picture.pixel(x, y) != expected;
             }
@@ -66,7 +68,8 @@ TEST_F(CutFixture, ThreeByThreeJigsawUsesTheCheckerboardCells) {
     }
     // Hard jigsaw has the same outlines.
     cut(88, 88, HardJigsaw);
-    for (int n = 0; n < 9; ++n) EXPECT_EQ(puzzle.Pieces[static_cast<std::size_t>(n)].Shape, expected[n]);
+    for (int n = 0; n < 9; ++n)
+        EXPECT_EQ(puzzle.Pieces[static_cast<std::size_t>(n)].Shape, expected[n]);
 }
 
 TEST_F(CutFixture, PiecePicturesShowThePhotoInsideTheOutlineAndWhiteOutside) {
@@ -89,9 +92,13 @@ TEST_F(CutFixture, RectangularPiecesShowTheirWholeBodyWithAWhiteSurround) {
         int wrong = 0;
         for (int y = 0; y < CellSize; ++y)
             for (int x = 0; x < CellSize; ++x) {
-                const bool body = x >= TabMargin && x < TabMargin + GridStep && y >= TabMargin && y < TabMargin + GridStep;
-                const int mx = GridStep * p.Col + x - TabMargin, my = GridStep * p.Row + y - TabMargin;
-                const Pixel photo = pictures.picMaster.contains(mx, my) ? pictures.picMaster.pixel(mx, my) : PieceBackground;
+                const bool body = x >= TabMargin && x < TabMargin + GridStep && y >= TabMargin &&
+                                  y < TabMargin + GridStep;
+                const int mx = GridStep * p.Col + x - TabMargin,
+                          my = GridStep * p.Row + y - TabMargin;
+                const Pixel photo = pictures.picMaster.contains(mx, my)
+                                        ? pictures.picMaster.pixel(mx, my)
+                                        : PieceBackground;
                 wrong += picture.pixel(x, y) != (body ? photo : kWhite);
             }
         EXPECT_EQ(wrong, 0) << "piece " << p.PatIndex;
@@ -142,7 +149,8 @@ TEST_F(CutFixture, ATurnIsAQuarterClockwiseAndFourTurnsRestoreEverything) {
         int outsideNotWhite = 0;
         for (int y = 0; y < CellSize; ++y)
             for (int x = 0; x < CellSize; ++x)
-                outsideNotWhite += !stencilWhite(turned.Shape, x, y) && picture.pixel(x, y) != kWhite;
+                outsideNotWhite +=
+                    !stencilWhite(turned.Shape, x, y) && picture.pixel(x, y) != kWhite;
         EXPECT_EQ(outsideNotWhite, 0) << i;
         for (int k = 0; k < 3; ++k) puzzle.RotatePiece(i, pictures);
     }

@@ -15,7 +15,9 @@ public:
     std::vector<ChangedArea> repaints;
 
     void PlayClip(int clip) override { calls.push_back("clip" + std::to_string(clip)); }
-    void SetClockEnabled(bool enabled) override { calls.push_back(enabled ? "clock on" : "clock off"); }
+    void SetClockEnabled(bool enabled) override {
+        calls.push_back(enabled ? "clock on" : "clock off");
+    }
     void SetClockText(const std::string& text) override {
         clockText = text;
         calls.push_back("clock text");

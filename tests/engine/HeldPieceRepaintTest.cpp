@@ -50,7 +50,8 @@ struct HeldPieceRepaint : testing::BoardFixture {
         int outside = 0;
         for (int y = 0; y < PlayAreaHeight; ++y)
             for (int x = 0; x < PlayAreaWidth; ++x)
-                outside += before.pixel(x, y) != pictures.picScreen.pixel(x, y) && !inside(changed, x, y);
+                outside +=
+                    before.pixel(x, y) != pictures.picScreen.pixel(x, y) && !inside(changed, x, y);
         ASSERT_EQ(outside, 0) << step;
     }
 
@@ -95,8 +96,12 @@ TEST_F(HeldPieceRepaint, PiecesPiledAtTheEdgesAndOffTheBoard) {
     cut(300, 200, HardJigsaw);
     for (Piece& p : puzzle.Pieces) {
         const int edge = uniform(0, 3);
-        p.X = static_cast<std::int16_t>(edge == 0 ? uniform(-79, -1) : edge == 1 ? uniform(560, 640) : uniform(0, 560));
-        p.Y = static_cast<std::int16_t>(edge == 2 ? uniform(-79, -1) : edge == 3 ? uniform(420, 500) : uniform(0, 420));
+        p.X = static_cast<std::int16_t>(edge == 0   ? uniform(-79, -1)
+                                        : edge == 1 ? uniform(560, 640)
+                                                    : uniform(0, 560));
+        p.Y = static_cast<std::int16_t>(edge == 2   ? uniform(-79, -1)
+                                        : edge == 3 ? uniform(420, 500)
+                                                    : uniform(0, 420));
     }
     playRandomly(150);
 }
@@ -117,22 +122,25 @@ TEST_F(HeldPieceRepaint, IsNeverUsedWhenAnythingElseChanged) {
     scatter(9);
     const std::vector<std::pair<std::string, std::function<void()>>> changes = {
         {"background", [&] { pictures.picBG.fill(rgb(10, 20, 30)); }},
-        {"record below moved", [&] { puzzle.Pieces[5].X = static_cast<std::int16_t>(puzzle.Pieces[5].X + 11); }},
+        {"record below moved",
+         [&] { puzzle.Pieces[5].X = static_cast<std::int16_t>(puzzle.Pieces[5].X + 11); }},
         {"record below turned", [&] { puzzle.RotatePiece(7, pictures); }},
         {"stacking order below", [&] { std::swap(puzzle.Pieces[1], puzzle.Pieces[2]); }},
-        {"picture below", [&] {
+        {"picture below",
+         [&] {
              const Piece& p = puzzle.Pieces[4];
              pictures.picPat[static_cast<std::size_t>(p.PatIndex)].setPixel(40, 40, rgb(1, 1, 1));
          }},
-        {"pictures replaced", [&] {
+        {"pictures replaced",
+         [&] {
              std::vector<Bitmap> copy = pictures.picPat;
              copy[static_cast<std::size_t>(puzzle.Pieces[6].PatIndex)].fill(rgb(9, 9, 9));
              pictures.picPat = copy;
          }},
-        {"stencil", [&] {
-             pictures.picMasks.setPixel(CellSize * puzzle.Pieces[3].Shape + 40, 40, kBlack);
-         }},
-        {"play area drawn on", [&] { pictures.picScreen.setPixel(puzzle.Pieces[0].X + 5, 5, kBlack); }},
+        {"stencil",
+         [&] { pictures.picMasks.setPixel(CellSize * puzzle.Pieces[3].Shape + 40, 40, kBlack); }},
+        {"play area drawn on",
+         [&] { pictures.picScreen.setPixel(puzzle.Pieces[0].X + 5, 5, kBlack); }},
         {"piece removed", [&] { puzzle.Pieces.pop_back(); }},
         {"piece added", [&] { puzzle.Pieces.push_back(puzzle.Pieces[3]); }},
     };

@@ -33,7 +33,8 @@ struct Play : ::testing::Test {
     // Every piece upright in its solved place, the row 0, column 0 cell at (x0, y0).
     void assemble(int x0, int y0) {
         for (Piece& p : puzzle.Pieces) {
-            while (p.Turns != 0) puzzle.RotatePiece(static_cast<int>(&p - puzzle.Pieces.data()), pictures);
+            while (p.Turns != 0)
+                puzzle.RotatePiece(static_cast<int>(&p - puzzle.Pieces.data()), pictures);
             p.X = static_cast<std::int16_t>(x0 + GridStep * p.Col);
             p.Y = static_cast<std::int16_t>(y0 + GridStep * p.Row);
         }
@@ -41,11 +42,14 @@ struct Play : ::testing::Test {
 
     int indexOf(int row, int col) const {
         for (std::size_t i = 0; i < puzzle.Pieces.size(); ++i)
-            if (puzzle.Pieces[i].Row == row && puzzle.Pieces[i].Col == col) return static_cast<int>(i);
+            if (puzzle.Pieces[i].Row == row && puzzle.Pieces[i].Col == col)
+                return static_cast<int>(i);
         return -1;
     }
 
-    Piece& pieceAt(int row, int col) { return puzzle.Pieces[static_cast<std::size_t>(indexOf(row, col))]; }
+    Piece& pieceAt(int row, int col) {
+        return puzzle.Pieces[static_cast<std::size_t>(indexOf(row, col))];
+    }
 
     // Picks up the piece of (row, col) by its body centre and drops it with
     // its cell at (x, y).
@@ -59,8 +63,9 @@ struct Play : ::testing::Test {
     }
 
     bool boardIsExact() const {
-        return pictures.picScreen == reference::RedrawnBoard(pictures.picBG, pictures.picMasks, pictures.picPat,
-                                                             puzzle.Pieces, puzzle.HeldPiece);
+        return pictures.picScreen == reference::RedrawnBoard(pictures.picBG, pictures.picMasks,
+                                                             pictures.picPat, puzzle.Pieces,
+                                                             puzzle.HeldPiece);
     }
 };
 
@@ -129,7 +134,8 @@ TEST_F(Play, APressOnTheWhiteSurroundPassesToThePieceBelowOrNothing) {
     for (Piece& p : puzzle.Pieces) p.X = p.Y = 400;
     const int top = indexOf(1, 1);  // interior, even: blanks at the top and bottom
     ASSERT_EQ(puzzle.Pieces[static_cast<std::size_t>(top)].Shape, 0);
-    puzzle.Pieces[static_cast<std::size_t>(top)].X = 100, puzzle.Pieces[static_cast<std::size_t>(top)].Y = 100;
+    puzzle.Pieces[static_cast<std::size_t>(top)].X = 100,
+    puzzle.Pieces[static_cast<std::size_t>(top)].Y = 100;
     // (140, 105) lies in the top piece's cell above its body: its surround.
     ASSERT_FALSE(puzzle.HitTestPiece(top, 140, 105, pictures));
 
@@ -398,9 +404,9 @@ TEST_F(Play, SetBoardColorWorksWithAndWithoutAPuzzle) {
 }
 
 TEST_F(Play, TheClockShowsHoursMinutesAndSecondsWithoutWrapping) {
-    for (auto [ticks, text] : {std::pair{59, "00:00:59"}, std::pair{3600, "01:00:00"},
-                               std::pair{32767, "09:06:07"}, std::pair{32768, "09:06:08"},
-                               std::pair{36000, "10:00:00"}}) {
+    for (auto [ticks, text] :
+         {std::pair{59, "00:00:59"}, std::pair{3600, "01:00:00"}, std::pair{32767, "09:06:07"},
+          std::pair{32768, "09:06:08"}, std::pair{36000, "10:00:00"}}) {
         state.ElapsedSeconds = ticks - 1;
         rules.ClockTick();
         EXPECT_EQ(state.ElapsedSeconds, ticks);

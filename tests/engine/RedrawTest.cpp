@@ -31,7 +31,8 @@ TEST_F(Redraw, MatchesTheBlockOperationsForScatteredBoards) {
                     puzzle.HeldPiece = static_cast<std::int16_t>(held);
                     const ChangedArea changed = puzzle.RedrawBoard(pictures);
                     ASSERT_EQ(differencesFromReference(), 0)
-                        << "type " << gameType << " " << w << "x" << h << " seed " << seed << " held " << held;
+                        << "type " << gameType << " " << w << "x" << h << " seed " << seed
+                        << " held " << held;
                     ASSERT_EQ(changed.rects().size(), 1u);
                     EXPECT_EQ(changed.rects()[0], (PixelRect{0, 0, PlayAreaWidth, PlayAreaHeight}));
                 }
@@ -42,8 +43,9 @@ TEST_F(Redraw, MatchesTheBlockOperationsForScatteredBoards) {
 
 TEST_F(Redraw, ClipsPiecesAtEveryEdgeAndBeyond) {
     cut(300, 200, HardJigsaw);
-    const int positions[][2] = {{-40, 100}, {-79, -79}, {-80, 50}, {600, 200}, {545, 401}, {624, 480},
-                                {625, 481}, {200, -60}, {300, 460}, {-30000, 30000}, {32767, -32768}};
+    const int positions[][2] = {{-40, 100}, {-79, -79},      {-80, 50},      {600, 200},
+                                {545, 401}, {624, 480},      {625, 481},     {200, -60},
+                                {300, 460}, {-30000, 30000}, {32767, -32768}};
     std::vector<Piece> pieces;
     for (std::size_t k = 0; k < std::size(positions); ++k)
         pieces.push_back(pieceAt(static_cast<int>(k), positions[k][0], positions[k][1]));
@@ -93,7 +95,7 @@ TEST_F(Redraw, OverlappingFringesCancel) {
     // Ten pixels apart only the shared part of the right fringes cancels.
     placeOnly({pieceAt(0, 100, 100), pieceAt(1, 100, 110)});
     puzzle.RedrawBoard(pictures);
-    EXPECT_EQ(pictures.picScreen.pixel(162, 135), BoardColor);         // both fringes
+    EXPECT_EQ(pictures.picScreen.pixel(162, 135), BoardColor);          // both fringes
     EXPECT_EQ(pictures.picScreen.pixel(162, 125), invert(BoardColor));  // upper piece's only
     EXPECT_EQ(pictures.picScreen.pixel(162, 165), invert(BoardColor));  // lower piece's only
 }
@@ -117,7 +119,8 @@ TEST_F(Redraw, TheHeldPiecesFringeFallsOnThePiecesBeneathIt) {
 
 TEST_F(Redraw, TheTopPieceCoversThoseBelowOnlyInsideItsOutline) {
     cut(300, 300, EasyJigsaw);
-    const Piece top = pieceAt(9, 100, 100);  // row 1, column 2: interior cell 1, blanks left and right
+    const Piece top =
+        pieceAt(9, 100, 100);  // row 1, column 2: interior cell 1, blanks left and right
     ASSERT_EQ(top.Shape, 1);
     const Piece below = pieceAt(0, 100, 100);
     placeOnly({top, below});

@@ -14,26 +14,31 @@
 namespace qx::reference {
 
 inline void RedrawBoard(Bitmap& playArea, const Bitmap& background, const Bitmap& stencil,
-                        const std::vector<Bitmap>& pictures, const std::vector<Piece>& pieces, int held) {
+                        const std::vector<Bitmap>& pictures, const std::vector<Piece>& pieces,
+                        int held) {
     BitBlt(playArea, 0, 0, playArea.width(), playArea.height(), background, 0, 0, Rop::SrcCopy);
     const int last = static_cast<int>(pieces.size()) - 1;
     for (int i = last; i >= 0; --i) {
         if (i == held) continue;
         const Piece& p = pieces[static_cast<std::size_t>(i)];
-        BitBlt(playArea, p.X + 1, p.Y + 1, CellSize, CellSize, stencil, CellSize * p.Shape, 0, Rop::SrcInvert);
+        BitBlt(playArea, p.X + 1, p.Y + 1, CellSize, CellSize, stencil, CellSize * p.Shape, 0,
+               Rop::SrcInvert);
     }
     for (int i = last; i >= 0; --i) {
         const Piece& p = pieces[static_cast<std::size_t>(i)];
         if (i == held)
-            BitBlt(playArea, p.X + 1, p.Y + 1, CellSize, CellSize, stencil, CellSize * p.Shape, 0, Rop::SrcInvert);
-        BitBlt(playArea, p.X, p.Y, CellSize, CellSize, stencil, CellSize * p.Shape, 0, Rop::SrcPaint);
-        BitBlt(playArea, p.X, p.Y, CellSize, CellSize, pictures[static_cast<std::size_t>(p.PatIndex)], 0, 0,
-               Rop::SrcAnd);
+            BitBlt(playArea, p.X + 1, p.Y + 1, CellSize, CellSize, stencil, CellSize * p.Shape, 0,
+                   Rop::SrcInvert);
+        BitBlt(playArea, p.X, p.Y, CellSize, CellSize, stencil, CellSize * p.Shape, 0,
+               Rop::SrcPaint);
+        BitBlt(playArea, p.X, p.Y, CellSize, CellSize,
+               pictures[static_cast<std::size_t>(p.PatIndex)], 0, 0, Rop::SrcAnd);
     }
 }
 
-inline Bitmap RedrawnBoard(const Bitmap& background, const Bitmap& stencil, const std::vector<Bitmap>& pictures,
-                           const std::vector<Piece>& pieces, int held) {
+inline Bitmap RedrawnBoard(const Bitmap& background, const Bitmap& stencil,
+                           const std::vector<Bitmap>& pictures, const std::vector<Piece>& pieces,
+                           int held) {
     Bitmap playArea(background.width(), background.height());
     RedrawBoard(playArea, background, stencil, pictures, pieces, held);
     return playArea;

@@ -90,7 +90,7 @@ TEST_F(ScatterFixture, TurnCountsFollowTheGameType) {
 TEST_F(ScatterFixture, TheCountIsTheDrawTimesTheLastIndexTimesTheFactor) {
     cut(88, 88, HardJigsaw);  // last = 8
     std::vector<double> draws(18, 0.5);
-    draws.push_back(0.9999);  // int(0.7 * 7.9992) = 5: six turns
+    draws.push_back(0.9999);                              // int(0.7 * 7.9992) = 5: six turns
     for (int k = 0; k < 6; ++k) draws.push_back(0.9999);  // always the last record
     ScriptedRandom random(draws);
     puzzle.ScatterPieces(pictures, random);

@@ -17,19 +17,23 @@ const Bitmap& stencil() {
     return s;
 }
 
-bool whiteAt(int cell, int x, int y) { return stencil().pixel(cell * CellSize + x, y) == kWhite; }
+bool whiteAt(int cell, int x, int y) {
+    return stencil().pixel(cell * CellSize + x, y) == kWhite;
+}
 
 Bitmap cellTurnedClockwise(int cell) {
     Bitmap turned(CellSize, CellSize);
     for (int y = 0; y < CellSize; ++y)
-        for (int x = 0; x < CellSize; ++x) turned.setPixel(CellSize - 1 - y, x, stencil().pixel(cell * CellSize + x, y));
+        for (int x = 0; x < CellSize; ++x)
+            turned.setPixel(CellSize - 1 - y, x, stencil().pixel(cell * CellSize + x, y));
     return turned;
 }
 
 Bitmap cellOf(int cell) {
     Bitmap b(CellSize, CellSize);
     for (int y = 0; y < CellSize; ++y)
-        for (int x = 0; x < CellSize; ++x) b.setPixel(x, y, stencil().pixel(cell * CellSize + x, y));
+        for (int x = 0; x < CellSize; ++x)
+            b.setPixel(x, y, stencil().pixel(cell * CellSize + x, y));
     return b;
 }
 
@@ -127,7 +131,8 @@ void expectFit(int first, int second, bool horizontal, const std::string& where)
             const bool a = white(first, across, along);
             const bool b = white(second, across - GridStep, along);
             overlaps += a && b;
-            const bool betweenBodies = across >= 50 && across <= 73 && along >= TabMargin && along < TabMargin + GridStep;
+            const bool betweenBodies =
+                across >= 50 && across <= 73 && along >= TabMargin && along < TabMargin + GridStep;
             gaps += betweenBodies && !a && !b;
         }
     }
@@ -136,15 +141,18 @@ void expectFit(int first, int second, bool horizontal, const std::string& where)
 }
 
 TEST(Stencil, NeighboursOfEveryCutFitTogether) {
-    for (auto [rows, cols] : {std::pair{3, 3}, std::pair{4, 5}, std::pair{9, 15}, std::pair{3, 8}}) {
+    for (auto [rows, cols] :
+         {std::pair{3, 3}, std::pair{4, 5}, std::pair{9, 15}, std::pair{3, 8}}) {
         const int maxRow = rows - 1, maxCol = cols - 1;
         for (int i = 0; i <= maxRow; ++i)
             for (int j = 0; j <= maxCol; ++j) {
-                const std::string where = std::to_string(rows) + "x" + std::to_string(cols) + " at " +
-                                          std::to_string(i) + "," + std::to_string(j);
+                const std::string where = std::to_string(rows) + "x" + std::to_string(cols) +
+                                          " at " + std::to_string(i) + "," + std::to_string(j);
                 const int cell = JigsawCell(i, j, maxRow, maxCol);
-                if (j < maxCol) expectFit(cell, JigsawCell(i, j + 1, maxRow, maxCol), true, where + " right");
-                if (i < maxRow) expectFit(cell, JigsawCell(i + 1, j, maxRow, maxCol), false, where + " below");
+                if (j < maxCol)
+                    expectFit(cell, JigsawCell(i, j + 1, maxRow, maxCol), true, where + " right");
+                if (i < maxRow)
+                    expectFit(cell, JigsawCell(i + 1, j, maxRow, maxCol), false, where + " below");
                 // The outer sides of the puzzle are straight.
                 const CellSides& s = kStencilCells[static_cast<std::size_t>(cell)];
                 EXPECT_EQ(i == 0, s.top == Side::Flat) << where;
@@ -165,8 +173,9 @@ TEST(Stencil, CompiledInResourceIsTheGeneratedStencil) {
     QFile file(resourcePath("stencil", "stencil.bmp"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    const auto decoded = DecodeBmp24(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                               static_cast<std::size_t>(bytes.size())));
+    const auto decoded =
+        DecodeBmp24(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                              static_cast<std::size_t>(bytes.size())));
     ASSERT_TRUE(decoded.has_value());
     EXPECT_TRUE(*decoded == stencil());
 }

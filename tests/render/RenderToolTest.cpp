@@ -84,8 +84,11 @@ protected:
     RenderOutput render(const QString& picture, int type, int seed, const QString& moves = {}) {
         const QString png = dir.filePath(QStringLiteral("out.png"));
         const QString json = dir.filePath(QStringLiteral("out.json"));
-        QStringList args{"--picture", picture, "--type", QString::number(type), "--seed", QString::number(seed),
-                         "--png", png, "--json", json};
+        QStringList args{"--picture", picture,
+                         "--type",    QString::number(type),
+                         "--seed",    QString::number(seed),
+                         "--png",     png,
+                         "--json",    json};
         if (!moves.isEmpty()) args << "--moves" << moves;
         RenderOutput out = run(args);
         out.board = QImage(png);
@@ -108,29 +111,37 @@ protected:
         EXPECT_EQ(out.json, readText(json)) << name.toStdString();
         const QImage golden(png);
         ASSERT_FALSE(golden.isNull()) << name.toStdString();
-        EXPECT_TRUE(out.board.convertToFormat(QImage::Format_RGB32) == golden.convertToFormat(QImage::Format_RGB32))
+        EXPECT_TRUE(out.board.convertToFormat(QImage::Format_RGB32) ==
+                    golden.convertToFormat(QImage::Format_RGB32))
             << name.toStdString();
     }
 
     // The golden board must be what the reference algorithms paint from the
     // golden piece table: every piece cut pixel by pixel from the photo's
     // top-left 632 x 355 and turned Turns times, then the block operations.
-    void expectGoldenIsConsistent(const QString& name, int width, int height, int type, int held = -1) {
+    void expectGoldenIsConsistent(const QString& name, int width, int height, int type,
+                                  int held = -1) {
         const std::vector<Piece> pieces = parsePieces(readText(kGoldenDir + "/" + name + ".json"));
-        const Bitmap photo = toBitmap(generatedPhoto(width, height).copy(0, 0, std::min(width, 632), std::min(height, 355)));
+        const Bitmap photo = toBitmap(
+            generatedPhoto(width, height).copy(0, 0, std::min(width, 632), std::min(height, 355)));
         const Grid grid = Grid::forPicture(photo.width(), photo.height());
         ASSERT_EQ(static_cast<int>(pieces.size()), grid.pieceCount());
         const Bitmap stencil = GenerateStencil();
 
         std::vector<Bitmap> pictures(pieces.size());
         for (const Piece& p : pieces) {
-            const int upright = type == 0 ? RectangularCell : JigsawCell(p.Row, p.Col, grid.maxRow, grid.maxCol);
+            const int upright =
+                type == 0 ? RectangularCell : JigsawCell(p.Row, p.Col, grid.maxRow, grid.maxCol);
             Bitmap picture(CellSize, CellSize);
             for (int y = 0; y < CellSize; ++y)
                 for (int x = 0; x < CellSize; ++x) {
-                    const int px = GridStep * p.Col - TabMargin + x, py = GridStep * p.Row - TabMargin + y;
-                    const Pixel photoPixel = photo.contains(px, py) ? photo.pixel(px, py) : PieceBackground;
-                    picture.setPixel(x, y, stencil.pixel(CellSize * upright + x, y) == kWhite ? photoPixel : kWhite);
+                    const int px = GridStep * p.Col - TabMargin + x,
+                              py = GridStep * p.Row - TabMargin + y;
+                    const Pixel photoPixel =
+                        photo.contains(px, py) ? photo.pixel(px, py) : PieceBackground;
+                    picture.setPixel(
+                        x, y,
+                        stencil.pixel(CellSize * upright + x, y) == kWhite ? photoPixel : kWhite);
                 }
             int shape = upright;
             for (int t = 0; t < p.Turns; ++t) {
@@ -141,8 +152,10 @@ protected:
             pictures[static_cast<std::size_t>(p.PatIndex)] = picture;
         }
         const Bitmap background(PlayAreaWidth, PlayAreaHeight, BoardColor);
-        const Bitmap expected = reference::RedrawnBoard(background, stencil, pictures, pieces, held);
-        EXPECT_TRUE(toBitmap(QImage(kGoldenDir + "/" + name + ".png")) == expected) << name.toStdString();
+        const Bitmap expected =
+            reference::RedrawnBoard(background, stencil, pictures, pieces, held);
+        EXPECT_TRUE(toBitmap(QImage(kGoldenDir + "/" + name + ".png")) == expected)
+            << name.toStdString();
     }
 };
 
@@ -210,19 +223,24 @@ TEST_F(RenderTool, RefusesBadInputWithAMessage) {
     ASSERT_TRUE(dir.isValid());
     const QString photo = photoPath(200, 150);
     const QString out = dir.filePath("x.png"), json = dir.filePath("x.json");
-    EXPECT_EQ(run({"--picture", photo, "--type", "3", "--seed", "1", "--png", out, "--json", json}).exitCode, 2);
-    EXPECT_EQ(run({"--picture", photo, "--type", "1", "--seed", "-4", "--png", out, "--json", json}).exitCode, 2);
+    EXPECT_EQ(run({"--picture", photo, "--type", "3", "--seed", "1", "--png", out, "--json", json})
+                  .exitCode,
+              2);
+    EXPECT_EQ(run({"--picture", photo, "--type", "1", "--seed", "-4", "--png", out, "--json", json})
+                  .exitCode,
+              2);
     EXPECT_EQ(run({"--picture", photo, "--type", "1", "--seed", "1", "--png", out}).exitCode, 2);
-    EXPECT_EQ(run({"--picture", photo, "--type", "1", "--seed", "1", "--png", out, "--json", json, "--bogus", "1"})
+    EXPECT_EQ(run({"--picture", photo, "--type", "1", "--seed", "1", "--png", out, "--json", json,
+                   "--bogus", "1"})
                   .exitCode,
               2);
 
-    EXPECT_EQ(run({"--picture", dir.filePath("missing.png"), "--type", "1", "--seed", "1", "--png", out, "--json",
-                   json})
+    EXPECT_EQ(run({"--picture", dir.filePath("missing.png"), "--type", "1", "--seed", "1", "--png",
+                   out, "--json", json})
                   .exitCode,
               1);
-    const RenderOutput small = run({"--picture", photoPath(87, 500), "--type", "1", "--seed", "1", "--png", out,
-                                    "--json", json});
+    const RenderOutput small = run({"--picture", photoPath(87, 500), "--type", "1", "--seed", "1",
+                                    "--png", out, "--json", json});
     EXPECT_EQ(small.exitCode, 1);
     EXPECT_TRUE(small.errors.contains("Sorry ! The Image too small!"));
 
@@ -230,8 +248,8 @@ TEST_F(RenderTool, RefusesBadInputWithAMessage) {
     ASSERT_TRUE(moves.open(QIODevice::WriteOnly));
     moves.write("# a comment\n\nboard 1\npress 10\n");
     moves.close();
-    const RenderOutput badMoves = run({"--picture", photo, "--type", "1", "--seed", "1", "--moves", moves.fileName(),
-                                       "--png", out, "--json", json});
+    const RenderOutput badMoves = run({"--picture", photo, "--type", "1", "--seed", "1", "--moves",
+                                       moves.fileName(), "--png", out, "--json", json});
     EXPECT_EQ(badMoves.exitCode, 2);
     EXPECT_TRUE(badMoves.errors.contains("line 4")) << badMoves.errors.toStdString();
     EXPECT_FALSE(QFile::exists(out));

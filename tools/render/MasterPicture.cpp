@@ -34,9 +34,11 @@ MasterPicture LoadMasterPicture(const QString& path) {
     reader.setAutoTransform(true);
     const QImage image = reader.read();
     if (image.isNull()) return {};
-    if (image.width() < MinPictureSide || image.height() < MinPictureSide) return {MasterStatus::TooSmall, {}};
+    if (image.width() < MinPictureSide || image.height() < MinPictureSide)
+        return {MasterStatus::TooSmall, {}};
     const QImage corner =
-        image.copy(0, 0, std::min(image.width(), 632), std::min(image.height(), 355)).convertToFormat(QImage::Format_RGB32);
+        image.copy(0, 0, std::min(image.width(), 632), std::min(image.height(), 355))
+            .convertToFormat(QImage::Format_RGB32);
     MasterPicture result{MasterStatus::Loaded, Bitmap(corner.width(), corner.height())};
     for (int y = 0; y < corner.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(corner.constScanLine(y));

@@ -28,7 +28,8 @@ std::string playLine(const std::string& line, PlayRules& rules) {
     }
     if (verb == "key") {
         std::string key, extra;
-        if (!(words >> key) || (key != "r" && key != "R") || (words >> extra)) return "only \"key r\" is known";
+        if (!(words >> key) || (key != "r" && key != "R") || (words >> extra))
+            return "only \"key r\" is known";
         rules.PlayAreaKeyDown(TurnKeyCode);
         return {};
     }

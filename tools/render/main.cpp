@@ -18,7 +18,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quiltrix-render --picture FILE --type 0|1|2 --seed N [--moves FILE] --png OUT.png --json OUT.json\n";
+    "usage: quiltrix-render --picture FILE --type 0|1|2 --seed N [--moves FILE] --png OUT.png "
+    "--json OUT.json\n";
 
 // Sounds, pointers and windows do not exist here.
 class SilentShell final : public qx::ShellHooks {
@@ -39,7 +40,9 @@ int fail(int code, const std::string& message) {
 }
 
 bool parseWhole(const std::string& text, unsigned long long& value) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 19) return false;
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
+        text.size() > 19)
+        return false;
     value = std::stoull(text);
     return true;
 }
@@ -55,9 +58,9 @@ bool writeJson(const std::vector<qx::Piece>& pieces, const std::string& path) {
     out << "[";
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const qx::Piece& p = pieces[i];
-        out << (i ? ",\n " : "\n ") << "{\"X\":" << p.X << ",\"Y\":" << p.Y << ",\"Turns\":" << p.Turns
-            << ",\"Shape\":" << p.Shape << ",\"Row\":" << p.Row << ",\"Col\":" << p.Col
-            << ",\"PatIndex\":" << p.PatIndex << "}";
+        out << (i ? ",\n " : "\n ") << "{\"X\":" << p.X << ",\"Y\":" << p.Y
+            << ",\"Turns\":" << p.Turns << ",\"Shape\":" << p.Shape << ",\"Row\":" << p.Row
+            << ",\"Col\":" << p.Col << ",\"PatIndex\":" << p.PatIndex << "}";
     }
     out << "\n]\n";
     out.close();
@@ -72,23 +75,28 @@ int main(int argc, char** argv) {
     std::map<std::string, std::string> options;
     for (int i = 1; i < argc; i += 2) {
         const std::string name = argv[i];
-        if (name.rfind("--", 0) != 0 || i + 1 >= argc) return fail(2, std::string("bad arguments\n") + kUsage);
+        if (name.rfind("--", 0) != 0 || i + 1 >= argc)
+            return fail(2, std::string("bad arguments\n") + kUsage);
         options[name.substr(2)] = argv[i + 1];
     }
     for (const char* required : {"picture", "type", "seed", "png", "json"})
-        if (!options.count(required)) return fail(2, std::string("missing --") + required + "\n" + kUsage);
+        if (!options.count(required))
+            return fail(2, std::string("missing --") + required + "\n" + kUsage);
     for (const auto& [name, value] : options)
-        if (name != "picture" && name != "type" && name != "seed" && name != "moves" && name != "png" &&
-            name != "json")
+        if (name != "picture" && name != "type" && name != "seed" && name != "moves" &&
+            name != "png" && name != "json")
             return fail(2, "unknown option --" + name + "\n" + kUsage);
 
     unsigned long long type = 0, seed = 0;
     if (!parseWhole(options["type"], type) || type > 2) return fail(2, "--type must be 0, 1 or 2");
     if (!parseWhole(options["seed"], seed)) return fail(2, "--seed must be a whole number");
 
-    qx::render::MasterPicture loaded = qx::render::LoadMasterPicture(QString::fromStdString(options["picture"]));
-    if (loaded.status == qx::render::MasterStatus::Unreadable) return fail(1, "cannot read " + options["picture"]);
-    if (loaded.status == qx::render::MasterStatus::TooSmall) return fail(1, "Sorry ! The Image too small!");
+    qx::render::MasterPicture loaded =
+        qx::render::LoadMasterPicture(QString::fromStdString(options["picture"]));
+    if (loaded.status == qx::render::MasterStatus::Unreadable)
+        return fail(1, "cannot read " + options["picture"]);
+    if (loaded.status == qx::render::MasterStatus::TooSmall)
+        return fail(1, "Sorry ! The Image too small!");
 
     qx::PuzzleModule puzzle;
     qx::MainWindowState state;
@@ -108,7 +116,9 @@ int main(int argc, char** argv) {
     }
     puzzle.RedrawBoard(pictures);
 
-    if (!writePng(pictures.picScreen, options["png"])) return fail(1, "cannot write " + options["png"]);
-    if (!writeJson(puzzle.Pieces, options["json"])) return fail(1, "cannot write " + options["json"]);
+    if (!writePng(pictures.picScreen, options["png"]))
+        return fail(1, "cannot write " + options["png"]);
+    if (!writeJson(puzzle.Pieces, options["json"]))
+        return fail(1, "cannot write " + options["json"]);
     return 0;
 }
