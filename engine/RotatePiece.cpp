@@ -8,17 +8,23 @@ namespace qx {
 namespace {
 
 // picture(79 - y, x) = work(x, y) for every pixel: a quarter-turn clockwise
-// about the cell centre, written one destination row at a time.
+// about the cell centre. Done in 8 x 8 tiles so that both pictures stay in
+// the first-level cache.
 void turnQuarterClockwise(Bitmap& picture, Bitmap& work) {
     if (work.width() != CellSize || work.height() != CellSize) work.reset(CellSize, CellSize);
     std::memcpy(work.data(), picture.data(), picture.byteCount());
     const Pixel* source = work.data();
     Pixel* destination = picture.data();
-    for (int row = 0; row < CellSize; ++row) {
-        Pixel* out = destination + row * CellSize;
-        const Pixel* column = source + (CellSize - 1) * CellSize + row;  // work(row, 79)
-        for (int col = 0; col < CellSize; ++col, column -= CellSize) out[col] = *column;
-    }
+    constexpr int kTile = 8;
+    static_assert(CellSize % kTile == 0);
+    for (int rowTile = 0; rowTile < CellSize; rowTile += kTile)
+        for (int colTile = 0; colTile < CellSize; colTile += kTile)
+            for (int row = rowTile; row < rowTile + kTile; ++row) {
+                Pixel* out = destination + row * CellSize;
+                // Destination (row, col) comes from work column `row`, row 79 - col.
+                for (int col = colTile; col < colTile + kTile; ++col)
+                    out[col] = source[(CellSize - 1 - col) * CellSize + row];
+            }
 }
 
 }  // namespace
