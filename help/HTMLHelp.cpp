@@ -28,7 +28,8 @@ bool HTMLHelp::EnsureFileExists(QString& file) const {
     if (!file.contains(QLatin1Char('/')))
         file = QCoreApplication::applicationDirPath() + QLatin1Char('/') + file;
     if (QFileInfo(file).isFile()) return true;
-    warn(QStringLiteral("The file ") + file + QStringLiteral(" does not exist.") + QLatin1Char('\n') +
+    warn(QStringLiteral("The file ") + file + QStringLiteral(" does not exist.") +
+         QLatin1Char('\n') +
          QStringLiteral("Please make sure the correct path and file name have been specified."));
     return false;
 }

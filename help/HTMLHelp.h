@@ -14,8 +14,8 @@ class HTMLHelp {
 public:
     static const QString& MessageTitle();
 
-    QString CHMFile;      // a bare name is looked for in the program's folder
-    QString HHWindow;     // window type; blanks only count as none
+    QString CHMFile;   // a bare name is looked for in the program's folder
+    QString HHWindow;  // window type; blanks only count as none
     std::int32_t HHTopicID = 0;
     QString HHTopicURL;
     bool HHShowOnTop = false;  // the viewer is owned by the calling window

@@ -78,7 +78,8 @@ void applyCommonSettings(const ControlDesign& design, QWidget* widget) {
     if (p.integer(QStringLiteral("MousePointer"), 0) == kCustomPointer) {
         const QImage icon = designPicture(p, QStringLiteral("MouseIcon"));
         const QPoint spot = hotSpot(p);
-        if (!icon.isNull()) widget->setCursor(QCursor(QPixmap::fromImage(icon), spot.x(), spot.y()));
+        if (!icon.isNull())
+            widget->setCursor(QCursor(QPixmap::fromImage(icon), spot.x(), spot.y()));
     }
     if (design.kind != QLatin1String("zbButtons_H"))
         widget->setEnabled(p.boolean(QStringLiteral("Enabled"), true));
@@ -97,19 +98,22 @@ QImage designPicture(const PropertyBag& properties, const QString& key) {
     if (path.isEmpty()) return {};
     QImage image(path);
     // Pictures are compiled in; one that is not there yet is left empty.
-    if (image.isNull()) qWarning("%s: picture %s is missing", qPrintable(properties.owner()), qPrintable(path));
+    if (image.isNull())
+        qWarning("%s: picture %s is missing", qPrintable(properties.owner()), qPrintable(path));
     return image;
 }
 
 QWidget* createControl(const ControlDesign& design, QWidget* container) {
     using Factory = QWidget* (*)(const PropertyBag&, QWidget*);
     static const QHash<QString, Factory> factories{
-        {QStringLiteral("zbButtons_H"), &createButton}, {QStringLiteral("Shape"), &createShape},
-        {QStringLiteral("Label"), &createLabel},        {QStringLiteral("Image"), &createImage},
+        {QStringLiteral("zbButtons_H"), &createButton},    {QStringLiteral("Shape"), &createShape},
+        {QStringLiteral("Label"), &createLabel},           {QStringLiteral("Image"), &createImage},
         {QStringLiteral("PictureBox"), &createPictureBox}, {QStringLiteral("Frame"), &createFrame},
     };
     const Factory factory = factories.value(design.kind, nullptr);
-    if (!factory) throw DesignError(design.properties.owner() + QStringLiteral(": unknown kind \"") + design.kind + '"');
+    if (!factory)
+        throw DesignError(design.properties.owner() + QStringLiteral(": unknown kind \"") +
+                          design.kind + '"');
     QWidget* widget = factory(design.properties, container);
     applyCommonSettings(design, widget);
     return widget;

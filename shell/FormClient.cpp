@@ -11,12 +11,14 @@ FormDesign loadCompiledDesign(const QString& form) {
     return loadFormDesign(QStringLiteral(":/designs/") + form + QStringLiteral(".json"));
 }
 
-FormClient::FormClient(FormDesign design, QWidget* parent) : QWidget(parent), design_(std::move(design)) {
+FormClient::FormClient(FormDesign design, QWidget* parent)
+    : QWidget(parent), design_(std::move(design)) {
     const PropertyBag& p = design_.properties;
     const long width = p.integer(QStringLiteral("ClientWidth"), -1);
     const long height = p.integer(QStringLiteral("ClientHeight"), -1);
     if (width <= 0 || height <= 0)
-        throw DesignError(p.owner() + QStringLiteral(": ClientWidth and ClientHeight must be positive"));
+        throw DesignError(p.owner() +
+                          QStringLiteral(": ClientWidth and ClientHeight must be positive"));
     setObjectName(design_.name);
     setFixedSize(static_cast<int>(width), static_cast<int>(height));
     setAutoFillBackground(false);
@@ -38,12 +40,14 @@ void FormClient::build(const std::vector<ControlDesign>& controls, QWidget* cont
 }
 
 QWidget* FormClient::control(const QString& name, int index) const {
-    return controls_.value(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index), nullptr);
+    return controls_.value(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index),
+                           nullptr);
 }
 
 void FormClient::missing(const QString& name, int index) const {
     const QString key = index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
-    throw DesignError(design_.name + QStringLiteral(": no control ") + key + QStringLiteral(" of the expected kind"));
+    throw DesignError(design_.name + QStringLiteral(": no control ") + key +
+                      QStringLiteral(" of the expected kind"));
 }
 
 void FormClient::paintEvent(QPaintEvent*) {

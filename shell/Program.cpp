@@ -16,7 +16,9 @@ Program::~Program() {
     if (start_) delete start_.data();
 }
 
-Start* Program::startWindow() const { return start_.data(); }
+Start* Program::startWindow() const {
+    return start_.data();
+}
 
 bool Program::begin() {
     start_ = new Start(lock_);

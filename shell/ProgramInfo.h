@@ -2,10 +2,12 @@
 
 namespace qx {
 
-inline constexpr char kProgramTitle[] = "Quiltrix";           // title of the program's own windows and messages
-inline constexpr char kMinimisedCaption[] = "Quiltrix 2.0";   // the main window's caption once minimised
+inline constexpr char kProgramTitle[] =
+    "Quiltrix";  // title of the program's own windows and messages
+inline constexpr char kMinimisedCaption[] =
+    "Quiltrix 2.0";  // the main window's caption once minimised
 inline constexpr char kAlreadyRunning[] = "Quiltrix is Already Running !";
-inline constexpr char kHelpFile[] = "/help/Quiltrix.chm";     // below the program's folder
+inline constexpr char kHelpFile[] = "/help/Quiltrix.chm";  // below the program's folder
 inline constexpr char kHelpWindow[] = "Main";
 
 // Help topics of the Help menu.

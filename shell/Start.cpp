@@ -23,12 +23,17 @@ Start::Start(SingleInstanceLock& lock, FormDesign design)
     connect(&Command2(), &zbButtons_H::Click, this, &Start::Command2_Click);
 }
 
-zbButtons_H& Start::Command1() { return client_->get<zbButtons_H>(QStringLiteral("Command1")); }
-zbButtons_H& Start::Command2() { return client_->get<zbButtons_H>(QStringLiteral("Command2")); }
+zbButtons_H& Start::Command1() {
+    return client_->get<zbButtons_H>(QStringLiteral("Command1"));
+}
+zbButtons_H& Start::Command2() {
+    return client_->get<zbButtons_H>(QStringLiteral("Command2"));
+}
 
 bool Start::Form_Load() {
     if (!lock_.tryAcquire()) {
-        showMessage({nullptr, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kAlreadyRunning)});
+        showMessage(
+            {nullptr, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kAlreadyRunning)});
         return false;
     }
     adjustSize();
@@ -44,6 +49,8 @@ void Start::Command1_Click() {
     close();
 }
 
-void Start::Command2_Click() { close(); }
+void Start::Command2_Click() {
+    close();
+}
 
 }  // namespace qx

@@ -14,7 +14,8 @@ class Start : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Start(SingleInstanceLock& lock, FormDesign design = loadCompiledDesign(QStringLiteral("Start")));
+    explicit Start(SingleInstanceLock& lock,
+                   FormDesign design = loadCompiledDesign(QStringLiteral("Start")));
 
     // The single-instance check, then the window shows. A second copy gets
     // the "already running" message instead and false: nothing was shown.

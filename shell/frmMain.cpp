@@ -10,9 +10,9 @@
 #include "help/HTMLHelp.h"
 #include "platform/qt/BitmapImage.h"
 #include "platform/qt/DesignFont.h"
-#include "platform/sound/ClipPlayer.h"
 #include "platform/skin/WindowSkin.h"
 #include "platform/skin/WindowSkinner.h"
+#include "platform/sound/ClipPlayer.h"
 #include "shell/About.h"
 #include "shell/ControlFactory.h"
 #include "shell/MainWindowProc.h"
@@ -65,7 +65,9 @@ frmMain::~frmMain() {
     if (about_) about_->close();
 }
 
-About* frmMain::aboutWindow() const { return about_.data(); }
+About* frmMain::aboutWindow() const {
+    return about_.data();
+}
 
 void frmMain::buildMenus() {
     menuBar_ = new QMenuBar(this);
@@ -88,32 +90,52 @@ void frmMain::buildMenus() {
 
 QAction& frmMain::menuItem(const QString& name) const {
     QAction* action = menuItems_.value(name, nullptr);
-    if (!action) throw DesignError(client_->design().name + QStringLiteral(": no menu item ") + name);
+    if (!action)
+        throw DesignError(client_->design().name + QStringLiteral(": no menu item ") + name);
     return *action;
 }
 
-zbButtons_H& frmMain::cmdNew() { return client_->get<zbButtons_H>(QStringLiteral("cmdNew")); }
+zbButtons_H& frmMain::cmdNew() {
+    return client_->get<zbButtons_H>(QStringLiteral("cmdNew"));
+}
 zbButtons_H& frmMain::optGameType(int index) {
     return client_->get<zbButtons_H>(QStringLiteral("optGameType"), index);
 }
-zbButtons_H& frmMain::chkHint() { return client_->get<zbButtons_H>(QStringLiteral("chkHint")); }
-zbButtons_H& frmMain::cmdShuffle() { return client_->get<zbButtons_H>(QStringLiteral("cmdShuffle")); }
-zbButtons_H& frmMain::cmdBoardColor() { return client_->get<zbButtons_H>(QStringLiteral("cmdBoardColor")); }
+zbButtons_H& frmMain::chkHint() {
+    return client_->get<zbButtons_H>(QStringLiteral("chkHint"));
+}
+zbButtons_H& frmMain::cmdShuffle() {
+    return client_->get<zbButtons_H>(QStringLiteral("cmdShuffle"));
+}
+zbButtons_H& frmMain::cmdBoardColor() {
+    return client_->get<zbButtons_H>(QStringLiteral("cmdBoardColor"));
+}
 zbButtons_H& frmMain::cmdMoveBoard(int index) {
     return client_->get<zbButtons_H>(QStringLiteral("cmdMoveBoard"), index);
 }
-DesignLabel& frmMain::lblElapsed() { return client_->get<DesignLabel>(QStringLiteral("lblElapsed")); }
-PictureBox& frmMain::picScreen() { return client_->get<PictureBox>(QStringLiteral("picScreen")); }
-PictureBox& frmMain::picStatus() { return client_->get<PictureBox>(QStringLiteral("picStatus")); }
+DesignLabel& frmMain::lblElapsed() {
+    return client_->get<DesignLabel>(QStringLiteral("lblElapsed"));
+}
+PictureBox& frmMain::picScreen() {
+    return client_->get<PictureBox>(QStringLiteral("picScreen"));
+}
+PictureBox& frmMain::picStatus() {
+    return client_->get<PictureBox>(QStringLiteral("picStatus"));
+}
 
 void frmMain::connectHandlers() {
     for (int index = 0; index < 3; ++index)
-        connect(&optGameType(index), &zbButtons_H::Click, this, [this, index] { optGameType_Click(index); });
+        connect(&optGameType(index), &zbButtons_H::Click, this,
+                [this, index] { optGameType_Click(index); });
     connect(&chkHint(), &zbButtons_H::Click, this, &frmMain::chkHint_Click);
-    connect(&menuItem(QStringLiteral("mnuExit")), &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(&menuItem(QStringLiteral("Contents")), &QAction::triggered, this, &frmMain::Contents_Click);
-    connect(&menuItem(QStringLiteral("Ordering")), &QAction::triggered, this, &frmMain::Ordering_Click);
-    connect(&menuItem(QStringLiteral("License")), &QAction::triggered, this, &frmMain::License_Click);
+    connect(&menuItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &frmMain::mnuExit_Click);
+    connect(&menuItem(QStringLiteral("Contents")), &QAction::triggered, this,
+            &frmMain::Contents_Click);
+    connect(&menuItem(QStringLiteral("Ordering")), &QAction::triggered, this,
+            &frmMain::Ordering_Click);
+    connect(&menuItem(QStringLiteral("License")), &QAction::triggered, this,
+            &frmMain::License_Click);
     connect(&menuItem(QStringLiteral("mAbout")), &QAction::triggered, this, &frmMain::mAbout_Click);
 }
 
@@ -129,14 +151,17 @@ void frmMain::Form_Load() {
     optGameType_Click(EasyJigsaw);
 }
 
-void frmMain::installWindowHook() { MainWindowProc::install(this); }
+void frmMain::installWindowHook() {
+    MainWindowProc::install(this);
+}
 
 void frmMain::applySkin() {
     WindowSkin_ = std::make_unique<WindowSkin>();
     WindowSkinner_ = std::make_unique<WindowSkinner>();
     const QColor outline(165, 165, 165), title(255, 255, 192);
-    WindowSkin_->Configure(0, outline, outline, -85, title, title, QColor(255, 255, 255), QColor(92, 107, 104),
-                           font(), font(), 19, 20, 20, 778, 800, picCaption_, picBorders_);
+    WindowSkin_->Configure(0, outline, outline, -85, title, title, QColor(255, 255, 255),
+                           QColor(92, 107, 104), font(), font(), 19, 20, 20, 778, 800, picCaption_,
+                           picBorders_);
     WindowSkinner_->Skin(this, WindowSkin_.get());
 }
 
@@ -149,7 +174,9 @@ void frmMain::loadSoundClips() {
     clipPlayer_ = new ClipPlayer(&soundClips_, this);
 }
 
-void frmMain::PlayClip(int n) { clipPlayer_->PlayClip(n); }
+void frmMain::PlayClip(int n) {
+    clipPlayer_->PlayClip(n);
+}
 
 void frmMain::loadStencil() {
     if (picStencil_.isNull()) return;
@@ -161,9 +188,13 @@ void frmMain::optGameType_Click(int index) {
     state_.GameTy = static_cast<std::int16_t>(index);
 }
 
-void frmMain::chkHint_Click() { picStatus().setVisible(chkHint().Value()); }
+void frmMain::chkHint_Click() {
+    picStatus().setVisible(chkHint().Value());
+}
 
-void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuExit_Click() {
+    close();
+}
 
 void frmMain::ShowHelpTopic(int topic) {
     if (!helpViewer_) helpViewer_ = std::make_unique<HTMLHelp>();
@@ -173,9 +204,15 @@ void frmMain::ShowHelpTopic(int topic) {
     helpViewer_->HHDisplayTopicID(nullptr);
 }
 
-void frmMain::Contents_Click() { ShowHelpTopic(kTopicHowToUse); }
-void frmMain::Ordering_Click() { ShowHelpTopic(kTopicOrdering); }
-void frmMain::License_Click() { ShowHelpTopic(kTopicLicense); }
+void frmMain::Contents_Click() {
+    ShowHelpTopic(kTopicHowToUse);
+}
+void frmMain::Ordering_Click() {
+    ShowHelpTopic(kTopicOrdering);
+}
+void frmMain::License_Click() {
+    ShowHelpTopic(kTopicLicense);
+}
 
 void frmMain::mAbout_Click() {
     if (!about_) about_ = new About();

@@ -19,9 +19,12 @@ QString displayCaption(const QString& caption) {
 
 int horizontalAlignment(long captionAlign) {
     switch (captionAlign) {
-        case 0: return Qt::AlignLeft;
-        case 1: return Qt::AlignRight;
-        default: return Qt::AlignHCenter;
+        case 0:
+            return Qt::AlignLeft;
+        case 1:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignHCenter;
     }
 }
 
@@ -53,14 +56,16 @@ void zbButtons_H::paintEvent(QPaintEvent*) {
         if (text.isEmpty()) {
             pictureRect.moveCenter(content.center());
         } else {
-            pictureRect.moveTopLeft({content.left() + 1, content.top() + (content.height() - side) / 2});
+            pictureRect.moveTopLeft(
+                {content.left() + 1, content.top() + (content.height() - side) / 2});
             content.setLeft(pictureRect.right() + kPictureGap);
         }
         if (isEnabled()) {
             drawCrisp(painter, pictureRect, picture_);
         } else {
-            drawCrisp(painter, pictureRect, picture_.convertToFormat(QImage::Format_Grayscale8)
-                                                .convertToFormat(QImage::Format_ARGB32));
+            drawCrisp(painter, pictureRect,
+                      picture_.convertToFormat(QImage::Format_Grayscale8)
+                          .convertToFormat(QImage::Format_ARGB32));
         }
     }
 
@@ -70,7 +75,8 @@ void zbButtons_H::paintEvent(QPaintEvent*) {
         painter.setPen(ink);
         painter.setFont(font());
         painter.drawText(content,
-                         horizontalAlignment(captionAlign_) | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
+                         horizontalAlignment(captionAlign_) | Qt::AlignVCenter |
+                             Qt::TextShowMnemonic | Qt::TextWordWrap,
                          text);
     }
 

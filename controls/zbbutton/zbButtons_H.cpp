@@ -16,7 +16,8 @@ zbButtons_H::~zbButtons_H() = default;
 
 OleColor zbButtons_H::containerBackColor() const {
     const QWidget* container = parentWidget();
-    return container ? fromQColor(container->palette().color(container->backgroundRole())) : kButtonFace;
+    return container ? fromQColor(container->palette().color(container->backgroundRole()))
+                     : kButtonFace;
 }
 
 void zbButtons_H::setCaption(const QString& caption) {
@@ -90,7 +91,8 @@ void zbButtons_H::ReadProperties(const PropertyBag& store) {
     if (!image.isEmpty() && picture_.isNull())
         qWarning("%s: picture %s is missing", qPrintable(store.owner()), qPrintable(image));
     imagePixelSize_ = static_cast<int>(store.integer(QStringLiteral("ImgSize"), 16));
-    if (imagePixelSize_ < 16 || imagePixelSize_ > 48 || imagePixelSize_ % 8 != 0) imagePixelSize_ = 16;
+    if (imagePixelSize_ < 16 || imagePixelSize_ > 48 || imagePixelSize_ % 8 != 0)
+        imagePixelSize_ = 16;
     pictureAlign_ = store.integer(QStringLiteral("ImgAlign"), 0);
     hoverForeColor_ = store.color(QStringLiteral("cFHover"), kButtonText);
     setEnabled(store.boolean(QStringLiteral("Enabled"), true));
@@ -100,7 +102,9 @@ void zbButtons_H::ReadProperties(const PropertyBag& store) {
     update();
 }
 
-QSize zbButtons_H::sizeHint() const { return {73, 25}; }
+QSize zbButtons_H::sizeHint() const {
+    return {73, 25};
+}
 
 void zbButtons_H::completeClick() {
     if (mode_ == OptionMode && value_) return;  // a selected option stays selected, silently

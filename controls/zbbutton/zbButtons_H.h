@@ -92,9 +92,9 @@ private:
     long pictureAlign_ = 0;
     bool showFocusRect_ = true;
 
-    bool pressed_ = false;  // drawn pushed in
+    bool pressed_ = false;   // drawn pushed in
     bool heldDown_ = false;  // the press started here and the pointer is over the button
-    bool hot_ = false;  // pointer over the button
+    bool hot_ = false;       // pointer over the button
 };
 
 }  // namespace qx

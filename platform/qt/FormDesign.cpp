@@ -21,7 +21,8 @@ QString requiredText(const QJsonObject& object, const char* key, const QString& 
 
 QRect parseRect(const QJsonValue& v, const QString& where) {
     const QJsonArray a = v.toArray();
-    if (!v.isArray() || a.size() != 4) fail(where, QStringLiteral("\"rect\" must be [x, y, width, height]"));
+    if (!v.isArray() || a.size() != 4)
+        fail(where, QStringLiteral("\"rect\" must be [x, y, width, height]"));
     int n[4];
     for (int i = 0; i < 4; ++i) {
         if (!a[i].isDouble() || a[i].toDouble() != static_cast<double>(a[i].toInt()))
@@ -34,7 +35,8 @@ QRect parseRect(const QJsonValue& v, const QString& where) {
 
 ControlDesign parseControl(const QJsonValue& v, const QString& parent, QSet<QString>& seen);
 
-std::vector<ControlDesign> parseControls(const QJsonValue& v, const QString& where, QSet<QString>& seen) {
+std::vector<ControlDesign> parseControls(const QJsonValue& v, const QString& where,
+                                         QSet<QString>& seen) {
     std::vector<ControlDesign> controls;
     if (v.isUndefined()) return controls;
     if (!v.isArray()) fail(where, QStringLiteral("\"controls\" must be a list"));
@@ -49,7 +51,8 @@ ControlDesign parseControl(const QJsonValue& v, const QString& parent, QSet<QStr
     c.name = requiredText(o, "name", parent);
     const QJsonValue index = o.value(QLatin1String("index"));
     if (!index.isUndefined()) {
-        if (!index.isDouble() || index.toInt(-1) < 0) fail(parent + '.' + c.name, "\"index\" must be 0 or more");
+        if (!index.isDouble() || index.toInt(-1) < 0)
+            fail(parent + '.' + c.name, "\"index\" must be 0 or more");
         c.index = index.toInt();
     }
     const QString where = parent + QLatin1Char('.') + c.key();
@@ -58,7 +61,8 @@ ControlDesign parseControl(const QJsonValue& v, const QString& parent, QSet<QStr
     c.kind = requiredText(o, "kind", where);
     c.rect = parseRect(o.value(QLatin1String("rect")), where);
     const QJsonValue props = o.value(QLatin1String("properties"));
-    if (!props.isUndefined() && !props.isObject()) fail(where, QStringLiteral("\"properties\" must be an object"));
+    if (!props.isUndefined() && !props.isObject())
+        fail(where, QStringLiteral("\"properties\" must be an object"));
     c.properties = PropertyBag(props.toObject(), where);
     c.children = parseControls(o.value(QLatin1String("controls")), where, seen);
     return c;
@@ -83,7 +87,8 @@ std::vector<MenuDesign> parseMenus(const QJsonValue& v, const QString& where) {
     return menus;
 }
 
-const ControlDesign* findIn(const std::vector<ControlDesign>& controls, const QString& name, int index) {
+const ControlDesign* findIn(const std::vector<ControlDesign>& controls, const QString& name,
+                            int index) {
     for (const ControlDesign& c : controls) {
         if (c.name == name && c.index == index) return &c;
         if (const ControlDesign* inner = findIn(c.children, name, index)) return inner;
@@ -104,7 +109,8 @@ const ControlDesign* FormDesign::find(const QString& controlName, int index) con
 const ControlDesign& FormDesign::control(const QString& controlName, int index) const {
     const ControlDesign* c = find(controlName, index);
     if (!c) {
-        const QString key = index < 0 ? controlName : QStringLiteral("%1(%2)").arg(controlName).arg(index);
+        const QString key =
+            index < 0 ? controlName : QStringLiteral("%1(%2)").arg(controlName).arg(index);
         fail(name, QStringLiteral("the design has no control ") + key);
     }
     return *c;
@@ -114,14 +120,17 @@ FormDesign parseFormDesign(const QByteArray& json, const QString& source) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        fail(source, QStringLiteral("not valid JSON at offset %1 (%2)").arg(error.offset).arg(error.errorString()));
+        fail(source, QStringLiteral("not valid JSON at offset %1 (%2)")
+                         .arg(error.offset)
+                         .arg(error.errorString()));
     if (!doc.isObject()) fail(source, QStringLiteral("the design must be an object"));
     const QJsonObject root = doc.object();
     FormDesign form;
     form.name = requiredText(root, "form", source);
     const QString where = source + QLatin1Char(':') + form.name;
     const QJsonValue props = root.value(QLatin1String("properties"));
-    if (!props.isUndefined() && !props.isObject()) fail(where, QStringLiteral("\"properties\" must be an object"));
+    if (!props.isUndefined() && !props.isObject())
+        fail(where, QStringLiteral("\"properties\" must be an object"));
     form.properties = PropertyBag(props.toObject(), where);
     QSet<QString> seen;
     form.controls = parseControls(root.value(QLatin1String("controls")), where, seen);
@@ -131,7 +140,8 @@ FormDesign parseFormDesign(const QByteArray& json, const QString& source) {
 
 FormDesign loadFormDesign(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) fail(path, QStringLiteral("cannot be read (") + file.errorString() + ')');
+    if (!file.open(QIODevice::ReadOnly))
+        fail(path, QStringLiteral("cannot be read (") + file.errorString() + ')');
     return parseFormDesign(file.readAll(), path);
 }
 

@@ -6,7 +6,8 @@
 namespace qx {
 
 void configureHighDpi() {
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
 void drawCrisp(QPainter& painter, const QPoint& at, const QImage& image) {

@@ -10,20 +10,33 @@ namespace {
 QColor systemColor(unsigned index) {
     const QPalette palette = QGuiApplication::palette();
     switch (index) {
-        case 5: return palette.color(QPalette::Base);              // window
-        case 8: return palette.color(QPalette::Text);              // window text
-        case 13: return palette.color(QPalette::Highlight);        // highlight
-        case 14: return palette.color(QPalette::HighlightedText);  // highlight text
-        case 16: return palette.color(QPalette::Dark);             // button shadow
-        case 17: return palette.color(QPalette::PlaceholderText);  // grey text
-        case 18: return palette.color(QPalette::ButtonText);       // button text
-        case 20: return palette.color(QPalette::Light);            // 3D highlight
-        case 21: return palette.color(QPalette::Shadow);           // 3D dark shadow
-        case 22: return palette.color(QPalette::Midlight);         // 3D light
-        case 23: return palette.color(QPalette::ToolTipText);
-        case 24: return palette.color(QPalette::ToolTipBase);
-        case 15:                                                   // button face
-        default: return palette.color(QPalette::Button);
+        case 5:
+            return palette.color(QPalette::Base);  // window
+        case 8:
+            return palette.color(QPalette::Text);  // window text
+        case 13:
+            return palette.color(QPalette::Highlight);  // highlight
+        case 14:
+            return palette.color(QPalette::HighlightedText);  // highlight text
+        case 16:
+            return palette.color(QPalette::Dark);  // button shadow
+        case 17:
+            return palette.color(QPalette::PlaceholderText);  // grey text
+        case 18:
+            return palette.color(QPalette::ButtonText);  // button text
+        case 20:
+            return palette.color(QPalette::Light);  // 3D highlight
+        case 21:
+            return palette.color(QPalette::Shadow);  // 3D dark shadow
+        case 22:
+            return palette.color(QPalette::Midlight);  // 3D light
+        case 23:
+            return palette.color(QPalette::ToolTipText);
+        case 24:
+            return palette.color(QPalette::ToolTipBase);
+        case 15:  // button face
+        default:
+            return palette.color(QPalette::Button);
     }
 }
 

@@ -16,7 +16,9 @@ inline constexpr OleColor kButtonText = 0x80000012u;  // system colour 18
 constexpr OleColor oleRgb(unsigned r, unsigned g, unsigned b) {
     return (r & 0xFFu) | ((g & 0xFFu) << 8) | ((b & 0xFFu) << 16);
 }
-constexpr bool isSystemColor(OleColor c) { return (c & kSystemColorFlag) != 0; }
+constexpr bool isSystemColor(OleColor c) {
+    return (c & kSystemColorFlag) != 0;
+}
 
 // The colour to draw with; system colours come from the application palette.
 QColor toQColor(OleColor color);

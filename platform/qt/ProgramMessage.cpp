@@ -8,16 +8,21 @@ namespace {
 
 QMessageBox::Icon toBoxIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Critical: return QMessageBox::Critical;
-        case MessageIcon::None: break;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 void showMessageBox(const MessageRequest& request) {
-    QMessageBox box(toBoxIcon(request.icon), request.title, request.text, QMessageBox::Ok, request.parent);
+    QMessageBox box(toBoxIcon(request.icon), request.title, request.text, QMessageBox::Ok,
+                    request.parent);
     box.exec();
 }
 

@@ -14,11 +14,17 @@ PropertyBag::PropertyBag(const QJsonObject& values, QString owner) : owner_(std:
     }
 }
 
-bool PropertyBag::contains(const QString& key) const { return values_.contains(key.toLower()); }
+bool PropertyBag::contains(const QString& key) const {
+    return values_.contains(key.toLower());
+}
 
-QStringList PropertyBag::keys() const { return values_.keys(); }
+QStringList PropertyBag::keys() const {
+    return values_.keys();
+}
 
-QJsonValue PropertyBag::value(const QString& key) const { return values_.value(key.toLower()); }
+QJsonValue PropertyBag::value(const QString& key) const {
+    return values_.value(key.toLower());
+}
 
 void PropertyBag::fail(const QString& key, const char* expected) const {
     throw DesignError(owner_ + QStringLiteral(": property \"") + key +
@@ -37,7 +43,8 @@ long PropertyBag::integer(const QString& key, long fallback) const {
     if (v.isUndefined()) return fallback;
     if (v.isBool()) return v.toBool() ? -1 : 0;
     const double d = v.toDouble(std::nan(""));
-    if (!v.isDouble() || d != std::floor(d) || std::fabs(d) > 2147483647.0) fail(key, "a whole number");
+    if (!v.isDouble() || d != std::floor(d) || std::fabs(d) > 2147483647.0)
+        fail(key, "a whole number");
     return static_cast<long>(d);
 }
 

@@ -22,7 +22,8 @@ QString SingleInstanceLock::defaultPath() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
         return runtime + QStringLiteral("/quiltrix.lock");
-    return QDir::tempPath() + QStringLiteral("/quiltrix-%1.lock").arg(static_cast<qulonglong>(::getuid()));
+    return QDir::tempPath() +
+           QStringLiteral("/quiltrix-%1.lock").arg(static_cast<qulonglong>(::getuid()));
 }
 
 }  // namespace qx

@@ -46,7 +46,8 @@ void DesignLabel::paintEvent(QPaintEvent*) {
 }
 
 void DesignLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit Click();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
     QWidget::mouseReleaseEvent(event);
 }
 

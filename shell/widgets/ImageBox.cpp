@@ -6,7 +6,9 @@
 
 namespace qx {
 
-ImageBox::ImageBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
 void ImageBox::setPicture(const QImage& picture) {
     picture_ = picture;

@@ -11,7 +11,8 @@ namespace qx {
 namespace {
 
 PropertyBag store(const char* json) {
-    return PropertyBag(QJsonDocument::fromJson(QByteArray(json)).object(), QStringLiteral("frmTest.btn"));
+    return PropertyBag(QJsonDocument::fromJson(QByteArray(json)).object(),
+                       QStringLiteral("frmTest.btn"));
 }
 
 zbButtons_H* button(QWidget& container, long mode, const QRect& rect = {0, 0, 60, 20}) {
@@ -34,14 +35,16 @@ TEST(zbButtons, LoadsEveryKeyAndGivesLoadDefaultsForMissingOnes) {
     EXPECT_FALSE(plain.Value());
     EXPECT_TRUE(plain.Enabled());
     EXPECT_EQ(plain.ForeColor(), kButtonText);
-    EXPECT_EQ(plain.BackColor(), oleRgb(136, 143, 131)) << "cBack defaults to the container's colour";
+    EXPECT_EQ(plain.BackColor(), oleRgb(136, 143, 131))
+        << "cBack defaults to the container's colour";
     EXPECT_EQ(plain.HoverBackColor(), plain.BackColor());
     EXPECT_EQ(plain.CaptionAlign(), 2);
     EXPECT_EQ(plain.ImagePixelSize(), 16);
     EXPECT_TRUE(plain.ShowFocusRect());
 
     zbButtons_H set(&form);
-    set.ReadProperties(store(R"({"caption": "HINT IMAGE", "MODE": 1, "Value": -1, "cBack": "&H007C96C0&",
+    set.ReadProperties(
+        store(R"({"caption": "HINT IMAGE", "MODE": 1, "Value": -1, "cBack": "&H007C96C0&",
         "cFore": "&H00FFFFFF&", "cBhover": "&H00C0FFFF&", "ImgSize": 32, "Enabled": 0, "CapAlign": 0,
         "Font": {"Name": "Small Fonts", "Size": 6}})"));
     EXPECT_EQ(set.Caption(), QStringLiteral("HINT IMAGE"));
@@ -159,7 +162,8 @@ TEST(zbButtons, TheFaceShowsColourPictureAndSelection) {
     b->setPicture(picture);
     const QImage up = b->grab().toImage();
     EXPECT_EQ(up.pixelColor(4, 25), QColor(192, 150, 124));
-    EXPECT_EQ(up.pixelColor(20, 15), QColor(0, 0, 255)) << "a picture without caption sits in the middle";
+    EXPECT_EQ(up.pixelColor(20, 15), QColor(0, 0, 255))
+        << "a picture without caption sits in the middle";
 
     b->setValue(true);
     const QImage down = b->grab().toImage();

@@ -35,9 +35,10 @@ TEST_F(HTMLHelpTest, AMissingFileIsReportedOnceWithTheExactMessage) {
     EXPECT_EQ(shown[0].title, QStringLiteral("HTML Help Class"));
     EXPECT_EQ(shown[0].icon, MessageIcon::Warning);
     EXPECT_EQ(shown[0].parent, nullptr);
-    EXPECT_EQ(shown[0].text, QStringLiteral("The file ") + dir.filePath(QStringLiteral("help/Quiltrix.chm")) +
-                                 QStringLiteral(" does not exist.\nPlease make sure the correct path and file "
-                                                "name have been specified."));
+    EXPECT_EQ(shown[0].text,
+              QStringLiteral("The file ") + dir.filePath(QStringLiteral("help/Quiltrix.chm")) +
+                  QStringLiteral(" does not exist.\nPlease make sure the correct path and file "
+                                 "name have been specified."));
 }
 
 TEST_F(HTMLHelpTest, AnExistingFileShowsNoMessage) {

@@ -1,5 +1,5 @@
-#include <QImage>
 #include <QFile>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,8 @@ const char* const kForms[] = {"frmMain", "Start", "About"};
 TEST(Resources, EveryWindowDesignIsCompiledInAndReadable) {
     ASSERT_TRUE(resourcesAvailable());
     for (const char* form : kForms) {
-        const QString path = resourcePath("designs", QString::fromLatin1(form) + QStringLiteral(".json"));
+        const QString path =
+            resourcePath("designs", QString::fromLatin1(form) + QStringLiteral(".json"));
         ASSERT_TRUE(QFile::exists(path)) << form;
         FormDesign design;
         ASSERT_NO_THROW(design = loadFormDesign(path)) << form;
@@ -26,8 +27,8 @@ TEST(Resources, EveryWindowDesignIsCompiledInAndReadable) {
 // A picture a design names but the program lacks would leave a blank spot.
 TEST(Resources, EveryPictureADesignNamesIsCompiledIn) {
     for (const char* form : kForms) {
-        const FormDesign design =
-            loadFormDesign(resourcePath("designs", QString::fromLatin1(form) + QStringLiteral(".json")));
+        const FormDesign design = loadFormDesign(
+            resourcePath("designs", QString::fromLatin1(form) + QStringLiteral(".json")));
         std::vector<const ControlDesign*> pending;
         for (const ControlDesign& c : design.controls) pending.push_back(&c);
         while (!pending.empty()) {
@@ -40,7 +41,8 @@ TEST(Resources, EveryPictureADesignNamesIsCompiledIn) {
                 EXPECT_TRUE(path.startsWith(QLatin1String(":/bitmaps/")) ||
                             path.startsWith(QLatin1String(":/stencil/")))
                     << qPrintable(c->properties.owner()) << " " << qPrintable(path);
-                EXPECT_FALSE(QImage(path).isNull()) << qPrintable(c->properties.owner()) << " " << qPrintable(path);
+                EXPECT_FALSE(QImage(path).isNull())
+                    << qPrintable(c->properties.owner()) << " " << qPrintable(path);
             }
         }
     }

@@ -9,7 +9,8 @@ namespace qx {
 namespace {
 
 PropertyBag bag(const char* json) {
-    return PropertyBag(QJsonDocument::fromJson(QByteArray(json)).object(), QStringLiteral("Form.ctl"));
+    return PropertyBag(QJsonDocument::fromJson(QByteArray(json)).object(),
+                       QStringLiteral("Form.ctl"));
 }
 
 // Runs `read` and returns the DesignError's text, or "" when nothing was thrown.
@@ -28,7 +29,8 @@ TEST(PropertyBag, KeysMatchWithoutRegardToCase) {
     EXPECT_EQ(p.color(QStringLiteral("cBHover"), 0), oleRgb(192, 255, 255));
     EXPECT_EQ(p.text(QStringLiteral("Caption")), QStringLiteral("Go"));
     EXPECT_TRUE(p.contains(QStringLiteral("caption")));
-    EXPECT_NE(errorOf([] { bag(R"({"Mode": 1, "mode": 2})"); }).find("given twice"), std::string::npos);
+    EXPECT_NE(errorOf([] { bag(R"({"Mode": 1, "mode": 2})"); }).find("given twice"),
+              std::string::npos);
 }
 
 TEST(PropertyBag, MissingKeysGiveTheCallersDefaults) {
@@ -95,7 +97,8 @@ TEST(FormDesign, ReadsControlsNestedControlsAndMenus) {
     ASSERT_EQ(form.controls.size(), 2u);
     EXPECT_EQ(form.controls[0].key(), QStringLiteral("opt(1)"));
     EXPECT_EQ(form.controls[0].rect, QRect(1, 2, 3, 4));
-    EXPECT_EQ(form.find(QStringLiteral("opt")), nullptr) << "an array member is found only with its index";
+    EXPECT_EQ(form.find(QStringLiteral("opt")), nullptr)
+        << "an array member is found only with its index";
     const ControlDesign& inner = form.control(QStringLiteral("Label1"));
     EXPECT_EQ(inner.rect, QRect(5, 6, 7, 8));
     EXPECT_EQ(inner.properties.text(QStringLiteral("Caption")), QStringLiteral("in"));
@@ -103,16 +106,18 @@ TEST(FormDesign, ReadsControlsNestedControlsAndMenus) {
     ASSERT_EQ(form.menus[0].items.size(), 2u);
     EXPECT_EQ(form.menus[0].items[0].caption, QStringLiteral("Exit"));
     EXPECT_TRUE(form.menus[0].items[1].separator);
-    EXPECT_NE(errorOf([&] { form.control(QStringLiteral("cmdGone")); }).find("cmdGone"), std::string::npos);
+    EXPECT_NE(errorOf([&] { form.control(QStringLiteral("cmdGone")); }).find("cmdGone"),
+              std::string::npos);
 }
 
 TEST(FormDesign, BadFilesFailLoudly) {
     const char* const bad[] = {
         "",                                                                         // empty
-        R"({"form": "f", "controls": [)",                                          // cut off
-        R"([1, 2])",                                                               // not an object
-        R"({"controls": []})",                                                     // no form name
-        R"({"form": "f", "controls": [{"kind": "Label", "rect": [0, 0, 1, 1]}]})",  // no control name
+        R"({"form": "f", "controls": [)",                                           // cut off
+        R"([1, 2])",                                                                // not an object
+        R"({"controls": []})",                                                      // no form name
+        R"({"form": "f", "controls": [{"kind": "Label", "rect": [0, 0, 1, 1]}]})",  // no control
+                                                                                    // name
         R"({"form": "f", "controls": [{"name": "a", "rect": [0, 0, 1, 1]}]})",      // no kind
         R"({"form": "f", "controls": [{"name": "a", "kind": "Label", "rect": [0, 0, 1]}]})",
         R"({"form": "f", "controls": [{"name": "a", "kind": "Label", "rect": [0, 0, -1, 1]}]})",
@@ -123,8 +128,11 @@ TEST(FormDesign, BadFilesFailLoudly) {
         R"({"form": "f", "menus": [{"name": "m"}]})",
     };
     for (const char* json : bad)
-        EXPECT_FALSE(errorOf([&] { parseFormDesign(json, QStringLiteral("bad.json")); }).empty()) << json;
-    EXPECT_NE(errorOf([] { loadFormDesign(QStringLiteral("/nonexistent/frmMain.json")); }).find("cannot be read"),
+        EXPECT_FALSE(errorOf([&] { parseFormDesign(json, QStringLiteral("bad.json")); }).empty())
+            << json;
+    EXPECT_NE(errorOf([] {
+                  loadFormDesign(QStringLiteral("/nonexistent/frmMain.json"));
+              }).find("cannot be read"),
               std::string::npos);
 }
 

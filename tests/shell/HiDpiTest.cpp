@@ -16,14 +16,16 @@ TEST(HiDpi, TheLayoutDoublesAndBitmapsStaySharp) {
     frmMain window;
     Bitmap& screen = window.pictures().picScreen;
     for (int y = 0; y < screen.height(); ++y)
-        for (int x = 0; x < screen.width(); ++x) screen.setPixel(x, y, (x + y) % 2 ? kWhite : kBlack);
+        for (int x = 0; x < screen.width(); ++x)
+            screen.setPixel(x, y, (x + y) % 2 ? kWhite : kBlack);
 
     const QImage shot = window.picScreen().grab().toImage();
     ASSERT_EQ(shot.size(), QSize(1250, 962));
     int wrong = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x)
-            if (shot.pixel(2 * x, 2 * y) != screen.pixel(x, y) || shot.pixel(2 * x + 1, 2 * y + 1) != screen.pixel(x, y))
+            if (shot.pixel(2 * x, 2 * y) != screen.pixel(x, y) ||
+                shot.pixel(2 * x + 1, 2 * y + 1) != screen.pixel(x, y))
                 ++wrong;
     EXPECT_EQ(wrong, 0) << "the checkerboard must not blur";
 

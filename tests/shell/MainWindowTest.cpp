@@ -31,15 +31,15 @@ TEST_F(MainWindowTest, EveryControlStandsAtItsRectangle) {
     EXPECT_EQ(window.client().palette().color(QPalette::Window), QColor(136, 143, 131));
     const Placed table[] = {
         {"Shape2", -1, {8, 28, 113, 197}},      {"cmdNew", -1, {20, 40, 85, 37}},
-        {"Label2", -1, {20, 83, 89, 64}},        {"optGameType", 1, {28, 88, 73, 17}},
-        {"optGameType", 2, {28, 106, 73, 17}},   {"optGameType", 0, {28, 124, 73, 17}},
-        {"cmdShuffle", -1, {20, 152, 41, 29}},   {"cmdBoardColor", -1, {64, 152, 41, 29}},
-        {"Shape1", -1, {20, 188, 86, 23}},       {"chkHint", -1, {28, 191, 73, 17}},
-        {"cmdMoveBoard", 2, {52, 244, 33, 33}},  {"cmdMoveBoard", 0, {20, 276, 33, 33}},
-        {"cmdMoveBoard", 1, {84, 276, 33, 33}},  {"cmdMoveBoard", 3, {52, 308, 33, 33}},
-        {"Image2", -1, {92, 348, 16, 16}},       {"Label3", -1, {28, 355, 25, 13}},
-        {"lblElapsed", -1, {28, 368, 81, 18}},   {"Label1", -1, {28, 392, 81, 77}},
-        {"picStatus", -1, {36, 398, 63, 63}},    {"picScreen", -1, {140, 16, 625, 481}},
+        {"Label2", -1, {20, 83, 89, 64}},       {"optGameType", 1, {28, 88, 73, 17}},
+        {"optGameType", 2, {28, 106, 73, 17}},  {"optGameType", 0, {28, 124, 73, 17}},
+        {"cmdShuffle", -1, {20, 152, 41, 29}},  {"cmdBoardColor", -1, {64, 152, 41, 29}},
+        {"Shape1", -1, {20, 188, 86, 23}},      {"chkHint", -1, {28, 191, 73, 17}},
+        {"cmdMoveBoard", 2, {52, 244, 33, 33}}, {"cmdMoveBoard", 0, {20, 276, 33, 33}},
+        {"cmdMoveBoard", 1, {84, 276, 33, 33}}, {"cmdMoveBoard", 3, {52, 308, 33, 33}},
+        {"Image2", -1, {92, 348, 16, 16}},      {"Label3", -1, {28, 355, 25, 13}},
+        {"lblElapsed", -1, {28, 368, 81, 18}},  {"Label1", -1, {28, 392, 81, 77}},
+        {"picStatus", -1, {36, 398, 63, 63}},   {"picScreen", -1, {140, 16, 625, 481}},
     };
     for (const Placed& p : table) {
         QWidget* control = window.client().control(QString::fromLatin1(p.name), p.index);
@@ -48,7 +48,8 @@ TEST_F(MainWindowTest, EveryControlStandsAtItsRectangle) {
         EXPECT_EQ(control->parentWidget(), &window.client()) << p.name;
     }
     for (const char* hidden : {"picBG", "picMaster", "picMasks", "picTmp", "picStencil", "Timer1"})
-        EXPECT_EQ(window.client().control(QString::fromLatin1(hidden)), nullptr) << hidden << " is no widget";
+        EXPECT_EQ(window.client().control(QString::fromLatin1(hidden)), nullptr)
+            << hidden << " is no widget";
     EXPECT_EQ(window.client().control(QStringLiteral("picPat"), 0), nullptr);
 }
 
@@ -76,8 +77,10 @@ TEST_F(MainWindowTest, ButtonsCarryTheirTextsColoursAndTips) {
     EXPECT_DOUBLE_EQ(window.chkHint().Font().size, 6.0);
     EXPECT_EQ(window.cmdShuffle().toolTip(), QStringLiteral("Scatter Puzzle"));
     EXPECT_EQ(window.cmdBoardColor().toolTip(), QStringLiteral("Set Board Color"));
-    const char* const moves[] = {"Move Board Left", "Move Board Right", "Move Board Up", "Move Board Down"};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(window.cmdMoveBoard(i).toolTip(), QString::fromLatin1(moves[i]));
+    const char* const moves[] = {"Move Board Left", "Move Board Right", "Move Board Up",
+                                 "Move Board Down"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(window.cmdMoveBoard(i).toolTip(), QString::fromLatin1(moves[i]));
 }
 
 TEST_F(MainWindowTest, PanelsAndLabelsCarryTheirColours) {
@@ -160,7 +163,8 @@ TEST_F(MainWindowTest, AfterLoadEasyJigsawIsChosenTheHintShowsAndTheClockRests) 
 TEST_F(MainWindowTest, LoadingReadsTheSoundClipsAndCopiesTheStencilIntoTheMasks) {
     frmMain window;
     ASSERT_TRUE(window.soundClips().isLoaded());
-    for (int i = 0; i < SoundClips::kCount; ++i) EXPECT_TRUE(window.soundClips().clip(i).startsWith("RIFF")) << i;
+    for (int i = 0; i < SoundClips::kCount; ++i)
+        EXPECT_TRUE(window.soundClips().clip(i).startsWith("RIFF")) << i;
     ASSERT_EQ(window.picStencil().width(), 1520);
     ASSERT_EQ(window.picStencil().height(), 80);
     EXPECT_EQ(window.pictures().picMasks, window.picStencil());
@@ -222,7 +226,8 @@ TEST_F(MainWindowTest, TheWindowCannotBeResizedOrMaximisedButMinimises) {
     window.showNormal();
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isMinimized());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix 2.0")) << "restoring keeps the caption";
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix 2.0"))
+        << "restoring keeps the caption";
 }
 
 TEST_F(MainWindowTest, AboutOpensOnceOwnerlessAndASecondChoiceRaisesIt) {
@@ -238,8 +243,10 @@ TEST_F(MainWindowTest, AboutOpensOnceOwnerlessAndASecondChoiceRaisesIt) {
     EXPECT_EQ(about->client().size(), QSize(318, 253));
     EXPECT_FALSE(about->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(about->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(about->client().get<ImageBox>(QStringLiteral("Image1")).geometry(), QRect(52, 20, 202, 80));
-    EXPECT_EQ(about->client().get<DesignLabel>(QStringLiteral("Label1")).Caption(), QStringLiteral("Quiltrix 2.0"));
+    EXPECT_EQ(about->client().get<ImageBox>(QStringLiteral("Image1")).geometry(),
+              QRect(52, 20, 202, 80));
+    EXPECT_EQ(about->client().get<DesignLabel>(QStringLiteral("Label1")).Caption(),
+              QStringLiteral("Quiltrix 2.0"));
 
     window.menuItem(QStringLiteral("mAbout")).trigger();
     EXPECT_EQ(window.aboutWindow(), about.data()) << "the same window, brought forward";
@@ -278,7 +285,8 @@ TEST_F(MainWindowTest, TheCloseGlyphPathClosesAboutToo) {
 
 TEST_F(MainWindowTest, HelpItemsShareOneWrapperAndAskForTheirTopics) {
     frmMain window;
-    const QString file = QCoreApplication::applicationDirPath() + QStringLiteral("/help/Quiltrix.chm");
+    const QString file =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/help/Quiltrix.chm");
     window.menuItem(QStringLiteral("Contents")).trigger();
     HTMLHelp* viewer = window.HelpViewer();
     ASSERT_NE(viewer, nullptr);
@@ -297,23 +305,26 @@ TEST_F(MainWindowTest, HelpItemsShareOneWrapperAndAskForTheirTopics) {
     ASSERT_EQ(shown.size(), 4u) << "one missing-file message per choice";
     for (const MessageRequest& r : shown) {
         EXPECT_EQ(r.title, QStringLiteral("HTML Help Class"));
-        EXPECT_TRUE(r.text.startsWith(QStringLiteral("The file ") + file + QStringLiteral(" does not exist.")));
+        EXPECT_TRUE(r.text.startsWith(QStringLiteral("The file ") + file +
+                                      QStringLiteral(" does not exist.")));
     }
 }
 
 TEST_F(MainWindowTest, ABadDesignStopsTheWindowBeforeItShows) {
     FormDesign design = loadCompiledDesign(QStringLiteral("frmMain"));
     auto& controls = design.controls;
-    controls.erase(std::remove_if(controls.begin(), controls.end(),
-                                  [](const ControlDesign& c) { return c.name == QLatin1String("picScreen"); }),
-                   controls.end());
+    controls.erase(
+        std::remove_if(controls.begin(), controls.end(),
+                       [](const ControlDesign& c) { return c.name == QLatin1String("picScreen"); }),
+        controls.end());
     EXPECT_THROW(frmMain{design}, DesignError);
 
     FormDesign unknown = loadCompiledDesign(QStringLiteral("frmMain"));
     unknown.controls.front().kind = QStringLiteral("Gauge");
     EXPECT_THROW(frmMain{unknown}, DesignError);
 
-    const QByteArray wrongKind = R"({"form": "frmMain", "properties": {"ClientWidth": 792, "ClientHeight": 515},
+    const QByteArray wrongKind =
+        R"({"form": "frmMain", "properties": {"ClientWidth": 792, "ClientHeight": 515},
         "controls": [{"name": "lblElapsed", "kind": "Label", "rect": [0, 0, 1, 1], "properties": {"ForeColor": "teal"}}]})";
     EXPECT_THROW(frmMain{parseFormDesign(wrongKind, QStringLiteral("test"))}, DesignError);
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible());

@@ -15,7 +15,8 @@ namespace {
 // Starts the helper program on `path` and returns what it answered.
 QString startHolder(QProcess& holder, const QString& path) {
     holder.start(QStringLiteral(QX_LOCK_HOLDER), {path});
-    if (!holder.waitForStarted(10000) || !holder.waitForReadyRead(10000)) return QStringLiteral("no answer");
+    if (!holder.waitForStarted(10000) || !holder.waitForReadyRead(10000))
+        return QStringLiteral("no answer");
     return QString::fromLatin1(holder.readLine()).trimmed();
 }
 
@@ -71,7 +72,8 @@ TEST_F(SingleInstanceLockTest, ALiveLockNeverGoesStaleWithAge) {
     // Age the lock file well past QLockFile's default stale time of 30 s.
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
     file.close();
     SingleInstanceLock mine(path());
     EXPECT_FALSE(mine.tryAcquire());

@@ -23,8 +23,10 @@ TEST_F(StartTest, IsABorderlessWindowWithItsLogosAndTwoButtons) {
     EXPECT_EQ(start.windowTitle(), QStringLiteral("Quiltrix"));
     EXPECT_EQ(start.client().size(), QSize(571, 284));
     EXPECT_EQ(start.client().palette().color(QPalette::Window), QColor(136, 143, 131));
-    EXPECT_EQ(start.client().get<ImageBox>(QStringLiteral("Image1")).geometry().topLeft(), QPoint(0, 0));
-    EXPECT_EQ(start.client().get<ImageBox>(QStringLiteral("Image2")).geometry(), QRect(400, 52, 100, 40));
+    EXPECT_EQ(start.client().get<ImageBox>(QStringLiteral("Image1")).geometry().topLeft(),
+              QPoint(0, 0));
+    EXPECT_EQ(start.client().get<ImageBox>(QStringLiteral("Image2")).geometry(),
+              QRect(400, 52, 100, 40));
 
     EXPECT_EQ(start.Command1().Caption(), QStringLiteral("START"));
     EXPECT_EQ(start.Command1().geometry(), QRect(452, 220, 73, 25));
@@ -64,7 +66,8 @@ TEST_F(StartTest, ASecondCopyIsToldAndShowsNothing) {
     settle();
     EXPECT_EQ(program.startWindow(), nullptr);
     EXPECT_EQ(program.mainWindow(), nullptr);
-    for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << qPrintable(w->objectName());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible()) << qPrintable(w->objectName());
 }
 
 TEST_F(StartTest, StartOpensTheMainWindowAndCloses) {
