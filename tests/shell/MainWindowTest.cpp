@@ -7,6 +7,8 @@
 #include "WindowTestSupport.h"
 #include "controls/zbbutton/zbButtons_H.h"
 #include "help/HTMLHelp.h"
+#include "platform/skin/SkinChrome.h"
+#include "platform/skin/WindowSkinner.h"
 #include "shell/About.h"
 #include "shell/frmMain.h"
 #include "shell/widgets/DesignLabel.h"
@@ -230,6 +232,41 @@ TEST_F(MainWindowTest, TheWindowCannotBeResizedOrMaximisedButMinimises) {
         << "restoring keeps the caption";
 }
 
+TEST_F(MainWindowTest, TheSkinGetsItsSettingsInOrderAndItsGlyphsWork) {
+    frmMain window;
+    window.show();
+    SkinChrome* chrome = WindowSkinner::chromeOf(&window);
+    ASSERT_NE(chrome, nullptr);
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    const WindowSkin& skin = chrome->skin();
+    EXPECT_EQ(skin.titleTextMode(), 0);
+    EXPECT_EQ(skin.outline(true), QColor(165, 165, 165));
+    EXPECT_EQ(skin.outline(false), QColor(165, 165, 165));
+    EXPECT_EQ(skin.pressedShade(), -85);
+    EXPECT_EQ(skin.titleColor(true), QColor(255, 255, 192));
+    EXPECT_EQ(skin.titleHighlight(), QColor(255, 255, 255));
+    EXPECT_EQ(skin.titleShadow(), QColor(92, 107, 104));
+    EXPECT_EQ(skin.titleFont(true), window.font());
+    EXPECT_EQ(QList<int>({skin.glyphWidth(), skin.glyphHeight(), skin.glyphTop(), skin.glyphRight(),
+                          skin.pictureWidth()}),
+              QList<int>({19, 20, 20, 778, 800}));
+    EXPECT_EQ(skin.captionBitmap().size(), QSize(876, 48));
+    EXPECT_EQ(skin.borderBitmap().size(), QSize(70, 10));
+    EXPECT_EQ(window.client().size(), QSize(792, 515)) << "the chrome goes around the client area";
+    EXPECT_LT(window.menuBar().geometry().bottom(), window.client().geometry().top());
+
+    QTest::mouseClick(chrome, Qt::LeftButton, {}, chrome->glyphRect(SkinChrome::Glyph::Minimise).center());
+    EXPECT_TRUE(window.isMinimized());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix 2.0"));
+    window.showNormal();
+    window.menuItem(QStringLiteral("mAbout")).trigger();
+    QPointer<About> about = window.aboutWindow();
+    QTest::mouseClick(chrome, Qt::LeftButton, {}, chrome->glyphRect(SkinChrome::Glyph::Close).center());
+    settle();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(about.isNull()) << "the close glyph takes About with it";
+}
+
 TEST_F(MainWindowTest, AboutOpensOnceOwnerlessAndASecondChoiceRaisesIt) {
     frmMain window;
     window.show();
@@ -270,17 +307,6 @@ TEST_F(MainWindowTest, ExitClosesTheMainWindowAndAboutWithIt) {
     settle();
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(about.isNull());
-}
-
-TEST_F(MainWindowTest, TheCloseGlyphPathClosesAboutToo) {
-    auto* window = new frmMain;
-    window->show();
-    window->menuItem(QStringLiteral("mAbout")).trigger();
-    QPointer<About> about = window->aboutWindow();
-    window->close();
-    settle();
-    EXPECT_TRUE(about.isNull());
-    delete window;
 }
 
 TEST_F(MainWindowTest, HelpItemsShareOneWrapperAndAskForTheirTopics) {
