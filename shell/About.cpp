@@ -1,8 +1,11 @@
 #include "shell/About.h"
 
+#include <QDesktopServices>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "shell/WindowPlacement.h"
+#include "shell/widgets/DesignLabel.h"
 
 namespace qx {
 
@@ -16,8 +19,31 @@ About::About(FormDesign design)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(client_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    Label4().setCursor(Qt::PointingHandCursor);
+    connect(&Label4(), &DesignLabel::Click, this, &About::Label4_Click);
     adjustSize();
     centreOnScreen(this);
+}
+
+DesignLabel& About::Label4() {
+    return client_->get<DesignLabel>(QStringLiteral("Label4"));
+}
+
+QUrl About::webAddress() const {
+    const QString tag =
+        client_->design().control(QStringLiteral("Label4")).properties.text(QStringLiteral("Tag"));
+    return QUrl(tag, QUrl::StrictMode);
+}
+
+void About::showEvent(QShowEvent* event) {
+    // Again, now that the frame may be known; not when a minimised window returns.
+    if (!event->spontaneous()) centreOnScreen(this);
+    QWidget::showEvent(event);
+}
+
+void About::Label4_Click() {
+    // Whether a browser came up is the desktop's business; nothing to recover.
+    QDesktopServices::openUrl(webAddress());
 }
 
 }  // namespace qx

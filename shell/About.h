@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
 
 #include "shell/FormClient.h"
 
 namespace qx {
 
-// The About window: ownerless, fixed, destroyed when closed.
+class DesignLabel;
+
+// The About window: ownerless, fixed, destroyed when closed. Its web
+// address opens in the browser.
 class About : public QWidget {
     Q_OBJECT
 
@@ -14,8 +18,17 @@ public:
     explicit About(FormDesign design = loadCompiledDesign(QStringLiteral("About")));
 
     FormClient& client() { return *client_; }
+    DesignLabel& Label4();  // the web address
+
+    // The address the link opens, kept in the design as Label4's Tag.
+    QUrl webAddress() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void Label4_Click();
+
     FormClient* client_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "controls/zbbutton/zbButtons_H.h"
@@ -49,7 +50,8 @@ void Win::cmdClose_Click() {
 }
 
 void Win::showEvent(QShowEvent* event) {
-    centreOnOwner();  // again, now that the frame may be known
+    // Again, now that the frame may be known; not when a minimised window returns.
+    if (!event->spontaneous()) centreOnOwner();
     QDialog::showEvent(event);
 }
 
