@@ -15,7 +15,9 @@
 #include "platform/sound/ClipPlayer.h"
 #include "shell/About.h"
 #include "shell/ControlFactory.h"
+#include "shell/HintBoxDrag.h"
 #include "shell/MainWindowProc.h"
+#include "shell/MenuColours.h"
 #include "shell/ProgramInfo.h"
 #include "shell/widgets/DesignLabel.h"
 #include "shell/widgets/PictureBox.h"
@@ -57,12 +59,18 @@ frmMain::frmMain(FormDesign design) : QWidget(nullptr) {
     layout->addWidget(client_);
 
     picScreen().showBitmap(&pictures_.picScreen);
+    makePlayAreaPointers();
+    connectPlayArea();
+    hintBoxDrag_ = new HintBoxDrag(picStatus(), picScreen(), rules_);
+    // Dragged over the play area, the hint box stays in sight above it.
+    picStatus().raise();
     connectHandlers();
     Form_Load();
 }
 
 frmMain::~frmMain() {
     if (about_) about_->close();
+    while (busyDepth_ > 0) EndBusy();
 }
 
 About* frmMain::aboutWindow() const {
@@ -72,6 +80,7 @@ About* frmMain::aboutWindow() const {
 void frmMain::buildMenus() {
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("menuBar"));
+    applyMenuColours(*menuBar_);
     for (const MenuDesign& top : client_->design().menus) {
         QMenu* menu = menuBar_->addMenu(top.caption);
         menu->setObjectName(top.name);
@@ -124,10 +133,17 @@ PictureBox& frmMain::picStatus() {
 }
 
 void frmMain::connectHandlers() {
+    connect(&cmdNew(), &zbButtons_H::Click, this, &frmMain::cmdNew_Click);
     for (int index = 0; index < 3; ++index)
         connect(&optGameType(index), &zbButtons_H::Click, this,
                 [this, index] { optGameType_Click(index); });
     connect(&chkHint(), &zbButtons_H::Click, this, &frmMain::chkHint_Click);
+    connect(&cmdShuffle(), &zbButtons_H::Click, this, &frmMain::cmdShuffle_Click);
+    connect(&cmdBoardColor(), &zbButtons_H::Click, this, &frmMain::cmdBoardColor_Click);
+    for (int index = 0; index < 4; ++index)
+        connect(&cmdMoveBoard(index), &zbButtons_H::Click, this,
+                [this, index] { cmdMoveBoard_Click(index); });
+    connect(&timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(&menuItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &frmMain::mnuExit_Click);
     connect(&menuItem(QStringLiteral("Contents")), &QAction::triggered, this,
@@ -167,6 +183,11 @@ void frmMain::applySkin() {
 
 void frmMain::seedRandom() {
     randomSeed_ = TimeOfDaySeed();
+    random_.replace(std::make_unique<SeededRandom>(randomSeed_));
+}
+
+void frmMain::setRandomSource(std::unique_ptr<RandomSource> source) {
+    random_.replace(std::move(source));
 }
 
 void frmMain::loadSoundClips() {
@@ -174,22 +195,9 @@ void frmMain::loadSoundClips() {
     clipPlayer_ = new ClipPlayer(&soundClips_, this);
 }
 
-void frmMain::PlayClip(int n) {
-    clipPlayer_->PlayClip(n);
-}
-
 void frmMain::loadStencil() {
     if (picStencil_.isNull()) return;
     pictures_.picMasks = picStencil_;
-}
-
-void frmMain::optGameType_Click(int index) {
-    if (!isGameType(index)) return;
-    state_.GameTy = static_cast<std::int16_t>(index);
-}
-
-void frmMain::chkHint_Click() {
-    picStatus().setVisible(chkHint().Value());
 }
 
 void frmMain::mnuExit_Click() {

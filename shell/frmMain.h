@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QHash>
 #include <QImage>
 #include <QPointer>
@@ -9,9 +10,14 @@
 #include <memory>
 
 #include "engine/MainWindowState.h"
+#include "engine/PlayRules.h"
+#include "engine/PuzzleModule.h"
+#include "engine/ShellHooks.h"
 #include "platform/sound/SoundClips.h"
+#include "shell/CommonDialog.h"
 #include "shell/FormClient.h"
 #include "shell/MainPictures.h"
+#include "shell/ReplaceableRandom.h"
 
 class QAction;
 class QMenuBar;
@@ -21,6 +27,7 @@ namespace qx {
 class About;
 class ClipPlayer;
 class DesignLabel;
+class HintBoxDrag;
 class HTMLHelp;
 class PictureBox;
 class WindowSkin;
@@ -29,7 +36,9 @@ class zbButtons_H;
 
 // The main game window: the fixed 792 x 515 client area built from its
 // design, the menu bar above it, the skin around it, and the window's state.
-class frmMain : public QWidget {
+// It routes the play area's and the buttons' events to the play rules and
+// carries out what the rules ask of the window (ShellHooks).
+class frmMain : public QWidget, public ShellHooks {
     Q_OBJECT
 
 public:
@@ -40,8 +49,16 @@ public:
 
     MainWindowState& state() { return state_; }
     WorkPictures& pictures() { return pictures_; }
+    const PuzzleModule& puzzle() const { return puzzle_; }
+    PlayRules& rules() { return rules_; }
     // Taken from the time of day during load; the scatter's generator starts from it.
     std::uint64_t RandomSeed() const { return randomSeed_; }
+    // Scatters draw from `source` from now on (tests: a fixed seed).
+    void setRandomSource(std::unique_ptr<RandomSource> source);
+
+    // The common dialog's two uses; by default Qt's own dialogs.
+    void setPictureChooser(PictureChooser chooser) { choosePicture_ = std::move(chooser); }
+    void setColorChooser(ColorChooser chooser) { chooseColor_ = std::move(chooser); }
 
     FormClient& client() { return *client_; }
     QMenuBar& menuBar() { return *menuBar_; }
@@ -58,12 +75,16 @@ public:
     PictureBox& picScreen();
     PictureBox& picStatus();
     QTimer& Timer1() { return timer1_; }
+    const HintBoxDrag& hintBoxDrag() const { return *hintBoxDrag_; }
 
     // The skin bitmaps and the play-area pointers held by the window.
     const QImage& picCaption() const { return picCaption_; }
     const QImage& picBorders() const { return picBorders_; }
     const QImage& picNIcon() const { return picNIcon_; }
     const QImage& picRIcon() const { return picRIcon_; }
+    // The play area's pointers made from picNIcon and picRIcon.
+    const QCursor& normalPointer() const { return normalPointer_; }
+    const QCursor& turnPointer() const { return turnPointer_; }
     const Bitmap& picStencil() const { return picStencil_; }
 
     // The About window while it is open, else nullptr.
@@ -72,12 +93,29 @@ public:
     // The five clips read during load, and playing one without waiting (1..5).
     const SoundClips& soundClips() const { return soundClips_; }
     ClipPlayer& clipPlayer() { return *clipPlayer_; }
-    void PlayClip(int n);
     HTMLHelp* HelpViewer() const { return helpViewer_.get(); }
 
+    // What the play rules ask of the window.
+    void PlayClip(int n) override;
+    void SetClockEnabled(bool enabled) override;
+    void SetClockText(const std::string& text) override;
+    void ShowWin() override;
+    void SetPlayAreaPointer(PlayAreaPointer pointer) override;
+    void BeginBusy() override;
+    void EndBusy() override;
+    void PlayAreaChanged(const ChangedArea& area) override;
+
+    // A new game from a picture the player chooses; game type 0..2.
+    void LoadNewPuzzle(std::int16_t GameTy);
+
 public slots:
+    void cmdNew_Click();
     void optGameType_Click(int index);
     void chkHint_Click();
+    void cmdShuffle_Click();
+    void cmdMoveBoard_Click(int index);
+    void cmdBoardColor_Click();
+    void Timer1_Timer();
     void mnuExit_Click();
     void Contents_Click();
     void Ordering_Click();
@@ -98,10 +136,25 @@ private:
     void loadSoundClips();
     void loadStencil();
     void ShowHelpTopic(int topic);
+    void makePlayAreaPointers();
+    void connectPlayArea();
+    void picScreen_MouseDown(Qt::MouseButton button, QPoint at);
+    void picScreen_MouseMove(QPoint at);
+    void picScreen_MouseUp(Qt::MouseButton button, QPoint at);
+    void picScreen_KeyDown(int key);
+    bool startPreparedGame(Bitmap master);
 
     MainWindowState state_;
     WorkPictures pictures_;
+    PuzzleModule puzzle_;
     std::uint64_t randomSeed_ = 0;
+    ReplaceableRandom random_{std::make_unique<SeededRandom>(0)};
+    PlayRules rules_{puzzle_, state_, pictures_, *this, random_};
+    PictureChooser choosePicture_ = &ChoosePictureInDialog;
+    ColorChooser chooseColor_ = &ChooseColorInDialog;
+    HintBoxDrag* hintBoxDrag_ = nullptr;
+    QCursor normalPointer_, turnPointer_;
+    int busyDepth_ = 0;
     FormClient* client_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QHash<QString, QAction*> menuItems_;

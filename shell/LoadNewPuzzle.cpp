@@ -1,0 +1,84 @@
+// Starting a new game from a picture the player chooses, and the two
+// controls that shape it: the game type and the hint box.
+#include <QString>
+
+#include "controls/zbbutton/zbButtons_H.h"
+#include "platform/image/PictureLoader.h"
+#include "platform/qt/ProgramMessage.h"
+#include "shell/NewGame.h"
+#include "shell/frmMain.h"
+#include "shell/widgets/PictureBox.h"
+
+namespace qx {
+namespace {
+
+inline constexpr char kImageTooSmall[] = "Sorry ! The Image too small!";
+// The play area leaves this much of the client area for the panel and margins.
+inline constexpr int kClientMargin = 160;
+
+// The busy pointer from construction until done() or the end of the scope.
+class BusyScope {
+public:
+    explicit BusyScope(ShellHooks& shell) : shell_(&shell) { shell_->BeginBusy(); }
+    ~BusyScope() { done(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+    void done() {
+        if (shell_) shell_->EndBusy();
+        shell_ = nullptr;
+    }
+
+private:
+    ShellHooks* shell_;
+};
+
+}  // namespace
+
+void frmMain::cmdNew_Click() {
+    LoadNewPuzzle(state_.GameTy);
+}
+
+void frmMain::LoadNewPuzzle(std::int16_t GameTy) {
+    SetClockEnabled(false);
+    try {
+        const std::optional<QString> chosen =
+            choosePicture_(this, QString::fromStdString(state_.CurrentPicturePath));
+        // A cancelled dialog leaves everything as it was.
+        if (chosen) {
+            state_.CurrentPicturePath = chosen->toStdString();
+            BusyScope busy(*this);
+            const QSize client = client_->size();
+            LoadedPicture loaded = LoadPicture(
+                *chosen,
+                {.cropLimit = {client.width() - kClientMargin, client.height() - kClientMargin}});
+            if (loaded.status == PictureLoadStatus::TooSmall) {
+                busy.done();
+                showProgramMessage(this, QString::fromLatin1(kImageTooSmall),
+                                   MessageIcon::Critical);
+            } else if (loaded.status == PictureLoadStatus::Loaded) {
+                // Built aside: a failure on the way leaves the running game whole.
+                auto prepared = PrepareGame(std::move(loaded.master), GameTy, pictures_, random_);
+                SwapInGame(*prepared, puzzle_, pictures_, state_);
+                picStatus().setPicture(loaded.hint);
+                PlayAreaChanged(
+                    ChangedArea::whole(pictures_.picScreen.width(), pictures_.picScreen.height()));
+            }
+            // An unreadable file is passed over in silence.
+        }
+    } catch (const std::exception&) {
+        // Recovery: the running game goes on, nothing is said.
+    }
+    SetClockEnabled(state_.GameRunning);
+}
+
+void frmMain::optGameType_Click(int index) {
+    if (!isGameType(index)) return;
+    state_.GameTy = static_cast<std::int16_t>(index);
+}
+
+void frmMain::chkHint_Click() {
+    picStatus().setVisible(chkHint().Value());
+}
+
+}  // namespace qx
