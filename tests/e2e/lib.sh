@@ -7,7 +7,14 @@ E2E_XVFB_PID=""
 E2E_PIDS=()
 
 e2e_log() { echo "[e2e] $*" >&2; }
-e2e_fail() { echo "[e2e] FAIL: $*" >&2; exit 1; }
+e2e_fail() {
+    echo "[e2e] FAIL: $*" >&2
+    if [ -n "$E2E_TMP" ] && [ -s "$E2E_TMP/app.log" ]; then
+        echo "[e2e] program output:" >&2
+        tail -n 40 "$E2E_TMP/app.log" >&2
+    fi
+    exit 1
+}
 
 e2e_cleanup() {
     local pid
@@ -88,6 +95,22 @@ e2e_wait_window() {
     return 1
 }
 
+# e2e_wait_window_width <pid> <width> <seconds>: like e2e_wait_window, for a
+# window whose height depends on fonts (the main window's menu bar).
+e2e_wait_window_width() {
+    local pid=$1 w=$2 limit=$3 i id
+    for i in $(seq 1 $((limit * 10))); do
+        for id in $(e2e_windows_of "$pid"); do
+            if [ "$(e2e_window_size "$id" | cut -dx -f1)" = "$w" ]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
 # e2e_wait_any_window <pid> <seconds>: echoes the first visible window's id.
 e2e_wait_any_window() {
     local pid=$1 limit=$2 i id
@@ -122,4 +145,43 @@ e2e_screenshot() { /usr/bin/import -window root "$1"; }
 # e2e_pixel <png> <x> <y> -> "r,g,b"
 e2e_pixel() {
     /usr/bin/convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+}
+
+# e2e_find_colour <png> <x> <y> <w> <h> <#RRGGBB>: echoes "x y" (screen
+# coordinates) of the first pixel of that colour inside the rectangle.
+e2e_find_colour() {
+    local hit
+    /usr/bin/convert "$1" -crop "${4}x${5}+${2}+${3}" +repage txt:- >"$E2E_TMP/pixels.txt"
+    hit=$(grep -m1 -i " $6 " "$E2E_TMP/pixels.txt" | cut -d: -f1) || return 1
+    [ -n "$hit" ] || return 1
+    echo "$(( ${hit%,*} + $2 )) $(( ${hit#*,} + $3 ))"
+}
+
+# e2e_count_colour <png> <x> <y> <w> <h> <#RRGGBB>: how many pixels of that colour.
+e2e_count_colour() {
+    /usr/bin/convert "$1" -crop "${4}x${5}+${2}+${3}" +repage txt:- | grep -ci " $6 " || true
+}
+
+# e2e_wait_named_window <pid> <name> <seconds>: echoes the id of a visible
+# window of that process with exactly that name.
+e2e_wait_named_window() {
+    local pid=$1 name=$2 limit=$3 i id
+    for i in $(seq 1 $((limit * 10))); do
+        for id in $(e2e_windows_of "$pid"); do
+            [ "$(e2e_window_name "$id")" = "$name" ] && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# e2e_wait_gone <window> <seconds>: fails unless the window is unmapped in time.
+e2e_wait_gone() {
+    local id=$1 limit=$2 i
+    for i in $(seq 1 $((limit * 10))); do
+        xdotool getwindowgeometry "$id" >/dev/null 2>&1 || return 0
+        xwininfo -id "$id" 2>/dev/null | grep -q "IsViewable" || return 0
+        sleep 0.1
+    done
+    e2e_fail "window $id still shown after ${limit}s"
 }

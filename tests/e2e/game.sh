@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# End to end on the real executable under Xvfb: START, NEW GAME, choose a
+# picture by typing its path into the real file dialog, see the scattered
+# board, then drag a piece with the mouse and see it land.
+source "$(dirname "$0")/lib.sh"
+APP=$1
+e2e_setup
+
+BLUE="#0000FF"
+picture="$E2E_TMP/pictures/blue.png"
+mkdir -p "$(dirname "$picture")"
+/usr/bin/convert -size 216x216 xc:"$BLUE" "$picture"
+
+e2e_start "$APP"; pid=$E2E_LAST_PID
+start=$(e2e_wait_window "$pid" 571 284 15) || e2e_fail "start-up window did not appear"
+e2e_click "$start" $((452 + 36)) $((220 + 12))
+main=$(e2e_wait_window_width "$pid" 800 10) || e2e_fail "main window did not appear"
+sleep 0.5
+
+# The 792 x 515 client area sits inside the 4-pixel frame, under caption and menu.
+read -r mx my <<<"$(e2e_window_pos "$main")"
+main_h=$(e2e_window_size "$main" | cut -dx -f2)
+cx=$((mx + 4)); cy=$((my + main_h - 4 - 515))
+board_x=$((cx + 140)); board_y=$((cy + 16))
+
+e2e_log "NEW GAME opens the file dialog; typing a path loads the picture"
+xdotool mousemove --sync $((cx + 20 + 42)) $((cy + 40 + 18)) click 1
+dialog=$(e2e_wait_named_window "$pid" "Select Picture" 10) || e2e_fail "no Select Picture dialog"
+read -r dx dy <<<"$(e2e_window_pos "$dialog")"
+xdotool mousemove --sync $((dx + 20)) $((dy + 20))
+xdotool type --delay 10 "$picture"
+xdotool key Return
+e2e_wait_gone "$dialog" 10
+sleep 1
+
+e2e_screenshot "$E2E_TMP/scattered.png"
+shown=$(e2e_count_colour "$E2E_TMP/scattered.png" $board_x $board_y 625 481 "$BLUE")
+# 5 x 5 pieces of a 216-pixel picture: far more than a few hundred photo pixels.
+[ "$shown" -gt 20000 ] || e2e_fail "scattered board shows only $shown picture pixels"
+hint=$(e2e_pixel "$E2E_TMP/scattered.png" $((cx + 36 + 30)) $((cy + 398 + 30)))
+[ "$hint" = "0,0,255" ] || e2e_fail "hint box shows $hint"
+
+e2e_log "dragging a piece moves it"
+# Scattered cells start within 55..440 x 55..297, so the right edge of the
+# board is empty until a piece is dropped there.
+target_x=$((board_x + 570)); target_y=$((board_y + 420))
+before=$(e2e_count_colour "$E2E_TMP/scattered.png" $((target_x - 20)) $((target_y - 20)) 40 40 "$BLUE")
+[ "$before" -eq 0 ] || e2e_fail "the drop target was not empty"
+read -r px py <<<"$(e2e_find_colour "$E2E_TMP/scattered.png" $board_x $board_y 625 481 "$BLUE")" ||
+    e2e_fail "no piece found to pick up"
+xdotool mousemove --sync "$px" "$py" mousedown 1
+for step in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove --sync $((px + (target_x - px) * step / 8)) $((py + (target_y - py) * step / 8))
+    sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.5
+e2e_screenshot "$E2E_TMP/dropped.png"
+after=$(e2e_count_colour "$E2E_TMP/dropped.png" $((target_x - 20)) $((target_y - 20)) 40 40 "$BLUE")
+# The cell is centred on the pointer and snapped within 5 pixels: its body covers the spot.
+[ "$after" -gt 600 ] || e2e_fail "dropped piece not at the pointer ($after picture pixels there)"
+e2e_alive "$pid" || e2e_fail "the game ended"
+
+e2e_log "passed"
