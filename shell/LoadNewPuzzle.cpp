@@ -6,6 +6,7 @@
 #include "platform/image/PictureLoader.h"
 #include "platform/qt/ProgramMessage.h"
 #include "shell/NewGame.h"
+#include "shell/ProgramInfo.h"
 #include "shell/frmMain.h"
 #include "shell/widgets/PictureBox.h"
 
@@ -54,8 +55,8 @@ void frmMain::LoadNewPuzzle(std::int16_t GameTy) {
                 {.cropLimit = {client.width() - kClientMargin, client.height() - kClientMargin}});
             if (loaded.status == PictureLoadStatus::TooSmall) {
                 busy.done();
-                showProgramMessage(this, QString::fromLatin1(kImageTooSmall),
-                                   MessageIcon::Critical);
+                showMessage({this, QString::fromLatin1(kProgramTitle),
+                             QString::fromLatin1(kImageTooSmall), MessageIcon::Critical});
             } else if (loaded.status == PictureLoadStatus::Loaded) {
                 // Built aside: a failure on the way leaves the running game whole.
                 auto prepared = PrepareGame(std::move(loaded.master), GameTy, pictures_, random_);
