@@ -49,6 +49,9 @@ public:
 
     MainWindowState& state() { return state_; }
     WorkPictures& pictures() { return pictures_; }
+    // Read through this one: writing access marks the bitmaps changed, and a
+    // changed play area costs the next drag step a full repaint.
+    const WorkPictures& pictures() const { return pictures_; }
     const PuzzleModule& puzzle() const { return puzzle_; }
     PlayRules& rules() { return rules_; }
     // Taken from the time of day during load; the scatter's generator starts from it.

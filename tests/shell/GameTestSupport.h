@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "TestPictures.h"
@@ -72,6 +73,9 @@ protected:
     }
 
     PictureBox& area() { return window->picScreen(); }
+    // Read-only, so looking does not count as a change of the play area.
+    const WorkPictures& pictures() const { return std::as_const(*window).pictures(); }
+    QImage screenImage() const { return imageOver(pictures().picScreen); }
     const std::vector<Piece>& pieces() const { return window->puzzle().Pieces; }
 
     // A lossless picture of `width` x `height` in a fresh file.
@@ -129,7 +133,7 @@ protected:
         for (int i = 0; i < static_cast<int>(pieces().size()); ++i) {
             const Piece& p = pieces()[static_cast<std::size_t>(i)];
             const bool inCell = x >= p.X && x < p.X + CellSize && y >= p.Y && y < p.Y + CellSize;
-            if (inCell && window->puzzle().HitTestPiece(i, x, y, window->pictures())) return i;
+            if (inCell && window->puzzle().HitTestPiece(i, x, y, pictures())) return i;
         }
         return -1;
     }
@@ -162,8 +166,8 @@ protected:
         return {pieces(),
                 window->puzzle().HeldPiece,
                 window->puzzle().CurrentGameType,
-                window->pictures().picScreen,
-                window->pictures().picMaster,
+                pictures().picScreen,
+                pictures().picMaster,
                 window->picStatus().Picture(),
                 window->state().ElapsedSeconds,
                 window->state().GameRunning,

@@ -41,8 +41,8 @@ TEST_F(LoadNewPuzzleTest, AnAcceptedPictureStartsAGameWhoseClockCountsFromZero) 
     EXPECT_EQ(pieces().size(), 9u);
     EXPECT_EQ(window->puzzle().CurrentGameType, HardJigsaw);
     EXPECT_EQ(window->puzzle().HeldPiece, -1);
-    EXPECT_EQ(window->pictures().picMaster.width(), 88);
-    EXPECT_EQ(window->pictures().picMaster.height(), 88);
+    EXPECT_EQ(pictures().picMaster.width(), 88);
+    EXPECT_EQ(pictures().picMaster.height(), 88);
     EXPECT_EQ(QString::fromStdString(window->state().CurrentPicturePath), path);
     EXPECT_TRUE(window->Timer1().isActive());
     EXPECT_EQ(window->lblElapsed().Caption(), QStringLiteral("0:00"));
@@ -51,7 +51,7 @@ TEST_F(LoadNewPuzzleTest, AnAcceptedPictureStartsAGameWhoseClockCountsFromZero) 
 
     // The screen shows the scattered board: each piece's picture at its place.
     const QImage screen = area().grab().toImage();
-    EXPECT_EQ(screen, imageOver(window->pictures().picScreen).convertToFormat(screen.format()));
+    EXPECT_EQ(screen, screenImage().convertToFormat(screen.format()));
 
     for (int tick = 0; tick < 5; ++tick) window->Timer1_Timer();
     EXPECT_EQ(window->lblElapsed().Caption(), QStringLiteral("00:00:05"));
@@ -119,7 +119,7 @@ TEST_F(LoadNewPuzzleTest, ALargePictureIsCutFromItsTopLeftCornerAndHintedWhole) 
     ASSERT_TRUE(test::writeFile(path, test::encode(test::quadrants(1000, 800), "png")));
     newGame(path, Rectangular);
     ASSERT_TRUE(window->state().GameRunning);
-    const Bitmap& master = window->pictures().picMaster;
+    const Bitmap& master = pictures().picMaster;
     ASSERT_EQ(master.width(), 632);
     ASSERT_EQ(master.height(), 355);
     // Quadrants split at (500, 400): unscaled, the corner is red and green only.

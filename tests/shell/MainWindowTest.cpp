@@ -140,6 +140,20 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
     EXPECT_EQ(top[1], &window.menuItem(QStringLiteral("mnuAbout")));
 }
 
+TEST_F(MainWindowTest, TheMenuBarAndItsMenusWearTheWindowsColours) {
+    frmMain window;
+    window.show();
+    QMenuBar& bar = window.menuBar();
+    const QImage strip = bar.grab().toImage();
+    EXPECT_EQ(strip.pixelColor(strip.width() - 3, strip.height() / 2), QColor(92, 107, 104));
+    QMenu* help = window.menuItem(QStringLiteral("mnuAbout")).menu();
+    ASSERT_NE(help, nullptr);
+    help->adjustSize();
+    const QImage drop = help->grab().toImage();
+    EXPECT_EQ(drop.pixelColor(drop.width() - 4, drop.height() / 2), QColor(222, 215, 186));
+    EXPECT_EQ(drop.pixelColor(0, 0), QColor(106, 98, 74)) << "its frame";
+}
+
 TEST_F(MainWindowTest, AfterLoadEasyJigsawIsChosenTheHintShowsAndTheClockRests) {
     frmMain window;
     window.show();
@@ -255,13 +269,15 @@ TEST_F(MainWindowTest, TheSkinGetsItsSettingsInOrderAndItsGlyphsWork) {
     EXPECT_EQ(window.client().size(), QSize(792, 515)) << "the chrome goes around the client area";
     EXPECT_LT(window.menuBar().geometry().bottom(), window.client().geometry().top());
 
-    QTest::mouseClick(chrome, Qt::LeftButton, {}, chrome->glyphRect(SkinChrome::Glyph::Minimise).center());
+    QTest::mouseClick(chrome, Qt::LeftButton, {},
+                      chrome->glyphRect(SkinChrome::Glyph::Minimise).center());
     EXPECT_TRUE(window.isMinimized());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix 2.0"));
     window.showNormal();
     window.menuItem(QStringLiteral("mAbout")).trigger();
     QPointer<About> about = window.aboutWindow();
-    QTest::mouseClick(chrome, Qt::LeftButton, {}, chrome->glyphRect(SkinChrome::Glyph::Close).center());
+    QTest::mouseClick(chrome, Qt::LeftButton, {},
+                      chrome->glyphRect(SkinChrome::Glyph::Close).center());
     settle();
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(about.isNull()) << "the close glyph takes About with it";
