@@ -53,7 +53,6 @@ public:
     // changed play area costs the next drag step a full repaint.
     const WorkPictures& pictures() const { return pictures_; }
     const PuzzleModule& puzzle() const { return puzzle_; }
-    PlayRules& rules() { return rules_; }
     // Taken from the time of day during load; the scatter's generator starts from it.
     std::uint64_t RandomSeed() const { return randomSeed_; }
     // Scatters draw from `source` from now on (tests: a fixed seed).
@@ -145,7 +144,6 @@ private:
     void picScreen_MouseMove(QPoint at);
     void picScreen_MouseUp(Qt::MouseButton button, QPoint at);
     void picScreen_KeyDown(int key);
-    bool startPreparedGame(Bitmap master);
 
     MainWindowState state_;
     WorkPictures pictures_;
