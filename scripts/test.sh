@@ -14,13 +14,14 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 
 echo "== Release build and tests"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DQUILTRIX_BUILD_TESTS=ON -DQUILTRIX_BUILD_BENCH=ON -DQUILTRIX_E2E=ON >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
 echo "== Sanitizer build (ASan+UBSan) and tests"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILTRIX_SANITIZE=ON \
-    -DQUILTRIX_E2E=OFF >/dev/null
+    -DQUILTRIX_BUILD_TESTS=ON -DQUILTRIX_E2E=OFF >/dev/null
 cmake --build build/asan -j "$jobs"
 ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
