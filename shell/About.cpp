@@ -2,7 +2,6 @@
 
 #include <QDesktopServices>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "shell/WindowPlacement.h"
 #include "shell/widgets/DesignLabel.h"
@@ -13,12 +12,8 @@ About::About(FormDesign design)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);
-    client_ = new FormClient(std::move(design), this);
+    client_ = FormClient::fillWindow(this, std::move(design));
     setWindowTitle(client_->design().properties.text(QStringLiteral("Caption")));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(client_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     Label4().setCursor(Qt::PointingHandCursor);
     connect(&Label4(), &DesignLabel::Click, this, &About::Label4_Click);
     adjustSize();

@@ -1,6 +1,7 @@
 #include "shell/FormClient.h"
 
 #include <QPainter>
+#include <QVBoxLayout>
 
 #include "platform/qt/HighDpi.h"
 #include "shell/ControlFactory.h"
@@ -9,6 +10,15 @@ namespace qx {
 
 FormDesign loadCompiledDesign(const QString& form) {
     return loadFormDesign(QStringLiteral(":/designs/") + form + QStringLiteral(".json"));
+}
+
+FormClient* FormClient::fillWindow(QWidget* window, FormDesign design) {
+    auto* client = new FormClient(std::move(design), window);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return client;
 }
 
 FormClient::FormClient(FormDesign design, QWidget* parent)

@@ -18,6 +18,10 @@ public:
     // Throws DesignError when the design names an unknown kind or a bad value.
     explicit FormClient(FormDesign design, QWidget* parent = nullptr);
 
+    // Builds the design as the whole content of `window`, which then keeps
+    // exactly the design's client size.
+    static FormClient* fillWindow(QWidget* window, FormDesign design);
+
     const FormDesign& design() const { return design_; }
 
     // nullptr when the design creates no widget of that name.

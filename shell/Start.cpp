@@ -1,6 +1,5 @@
 #include "shell/Start.h"
 
-#include <QVBoxLayout>
 
 #include "controls/zbbutton/zbButtons_H.h"
 #include "platform/qt/ProgramMessage.h"
@@ -13,12 +12,8 @@ namespace qx {
 Start::Start(SingleInstanceLock& lock, FormDesign design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), lock_(lock) {
     setAttribute(Qt::WA_DeleteOnClose);
-    client_ = new FormClient(std::move(design), this);
+    client_ = FormClient::fillWindow(this, std::move(design));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(client_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(&Command1(), &zbButtons_H::Click, this, &Start::Command1_Click);
     connect(&Command2(), &zbButtons_H::Click, this, &Start::Command2_Click);
 }

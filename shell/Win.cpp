@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "controls/zbbutton/zbButtons_H.h"
 #include "shell/widgets/DesignLabel.h"
@@ -20,12 +19,8 @@ Win::Win(QWidget* owner, const QString& time, FormDesign design)
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
-    client_ = new FormClient(std::move(design), this);
+    client_ = FormClient::fillWindow(this, std::move(design));
     setWindowTitle(client_->design().properties.text(QStringLiteral("Caption")));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(client_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(&cmdClose(), &zbButtons_H::Click, this, &Win::cmdClose_Click);
     Form_Load(time);
 }
