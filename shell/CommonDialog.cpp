@@ -2,7 +2,9 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "platform/image/PictureFileFilters.h"
 
@@ -22,6 +24,11 @@ std::optional<QString> ChoosePictureInDialog(QWidget* owner, const QString& last
         const QFileInfo last(lastPath);
         dialog.setDirectory(last.absolutePath());
         dialog.selectFile(last.fileName());
+    } else {
+        // The first time, start where photographs usually are.
+        const QString pictures =
+            QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        dialog.setDirectory(QDir(pictures).exists() ? pictures : QDir::homePath());
     }
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
