@@ -26,14 +26,16 @@ e2e_cleanup() {
 }
 
 # Starts Xvfb on the first free display and isolates the run's runtime
-# folder, so single-instance locks never leak between tests.
+# folder, so single-instance locks never leak between tests. -noreset: the
+# server must not restart when its last client leaves, or the next program
+# started finds no display.
 e2e_setup() {
     E2E_TMP=$(mktemp -d)
     trap e2e_cleanup EXIT
     local n
     for n in $(seq 90 140); do
         [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
         E2E_XVFB_PID=$!
         local i
         for i in $(seq 1 50); do
