@@ -68,7 +68,7 @@ void zbButtons_H::setForeColor(OleColor color) {
     update();
 }
 
-void zbButtons_H::setDesignFont(const FontSpec& font) {
+void zbButtons_H::setDesignFont(const DesignFontInfo& font) {
     font_ = font;
     setFont(designFont(font));
     update();

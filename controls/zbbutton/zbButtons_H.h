@@ -45,8 +45,8 @@ public:
     OleColor HoverBackColor() const { return hoverBackColor_; }
     OleColor HoverForeColor() const { return hoverForeColor_; }
 
-    const FontSpec& Font() const { return font_; }
-    void setDesignFont(const FontSpec& font);
+    const DesignFontInfo& Font() const { return font_; }
+    void setDesignFont(const DesignFontInfo& font);
 
     long ButtonStyle() const { return buttonStyle_; }
     long CaptionAlign() const { return captionAlign_; }
@@ -86,7 +86,7 @@ private:
     OleColor foreColor_ = kButtonText;
     OleColor hoverBackColor_ = kButtonFace;
     OleColor hoverForeColor_ = kButtonText;
-    FontSpec font_;
+    DesignFontInfo font_;
     long buttonStyle_ = 0;
     long captionAlign_ = 2;
     long pictureAlign_ = 0;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QHash>
+#include <QSet>
 #include <cmath>
 
 #include "resources/ResourceCatalog.h"
@@ -17,9 +18,43 @@ QStringList& registeredFamilies() {
     return families;
 }
 
-bool& registered() {
-    static bool done = false;
-    return done;
+const QDir& fontFolder() {
+    static const QDir dir(QStringLiteral(":/fonts"));
+    return dir;
+}
+
+const QStringList& bundledFiles() {
+    static const QStringList files = fontFolder().entryList(
+        {QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files, QDir::Name);
+    return files;
+}
+
+// Each file is registered once, however it was asked for.
+void registerFile(const QString& file) {
+    static QSet<QString> done;
+    if (done.contains(file)) return;
+    done.insert(file);
+    const int id = QFontDatabase::addApplicationFont(fontFolder().filePath(file));
+    if (id < 0) return;
+    for (const QString& family : QFontDatabase::applicationFontFamilies(id)) {
+        if (!registeredFamilies().contains(family)) registeredFamilies().append(family);
+    }
+}
+
+// A bundled file is named after its family without spaces, then "-" and the
+// style: "DejaVuSans-Bold.ttf" is DejaVu Sans, "DejaVuSansCondensed.ttf" is not.
+bool fileOfFamily(const QString& file, const QString& family) {
+    QString key = family;
+    key.remove(QLatin1Char(' '));
+    const QString stem = file.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('-'), 0, 0);
+    return stem.compare(key, Qt::CaseInsensitive) == 0;
+}
+
+// Only the faces a window actually uses are loaded, so the start-up window
+// does not pay for the whole set.
+void registerFamily(const QString& family) {
+    for (const QString& file : bundledFiles())
+        if (fileOfFamily(file, family)) registerFile(file);
 }
 
 // Chosen for how they look at the small sizes the designs use: DejaVu Sans is
@@ -45,18 +80,7 @@ const QHash<QString, QString>& familyByDesignName() {
 }  // namespace
 
 void registerBundledFonts() {
-    if (registered()) return;
-    registered() = true;
-    const QDir dir(QStringLiteral(":/fonts"));
-    const QStringList files =
-        dir.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files, QDir::Name);
-    for (const QString& file : files) {
-        const int id = QFontDatabase::addApplicationFont(dir.filePath(file));
-        if (id < 0) continue;
-        for (const QString& family : QFontDatabase::applicationFontFamilies(id)) {
-            if (!registeredFamilies().contains(family)) registeredFamilies().append(family);
-        }
-    }
+    for (const QString& file : bundledFiles()) registerFile(file);
 }
 
 QStringList bundledFontFamilies() {
@@ -72,8 +96,9 @@ int designPixelSize(double points) {
 }
 
 QFont designFont(const QString& designName, double points, bool bold, bool italic, bool underline) {
-    registerBundledFonts();
-    QFont font(designFontFamily(designName));
+    const QString family = designFontFamily(designName);
+    registerFamily(family);
+    QFont font(family);
     font.setPixelSize(designPixelSize(points));
     font.setBold(bold);
     font.setItalic(italic);

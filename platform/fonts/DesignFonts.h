@@ -10,7 +10,8 @@ namespace qx {
 // times; needs a QGuiApplication.
 void registerBundledFonts();
 
-// Families the bundled font files provide (empty before registerBundledFonts()).
+// Families of the bundled font files registered so far (all of them after
+// registerBundledFonts()).
 QStringList bundledFontFamilies();
 
 // The bundled family that stands in for a font name used by the window designs
@@ -22,7 +23,7 @@ QString designFontFamily(const QString& designName);
 int designPixelSize(double points);
 
 // A font for a design's font entry. Sized in pixels, so text measures the same
-// on every screen whatever its dpi. Registers the bundled fonts if needed.
+// on every screen whatever its dpi. Registers the bundled family if needed.
 QFont designFont(const QString& designName, double points, bool bold = false, bool italic = false,
                  bool underline = false);
 

@@ -95,19 +95,19 @@ OleColor PropertyBag::color(const QString& key, OleColor fallback) const {
     fail(key, "a colour (&H00BBGGRR&)");
 }
 
-FontSpec PropertyBag::font(const QString& key, const FontSpec& fallback) const {
+DesignFontInfo PropertyBag::font(const QString& key, const DesignFontInfo& fallback) const {
     const QJsonValue v = value(key);
     if (v.isUndefined()) return fallback;
     if (!v.isObject()) fail(key, "a font {\"Name\", \"Size\", ...}");
     const PropertyBag font(v.toObject(), owner_ + QLatin1Char('.') + key);
-    FontSpec spec;
-    spec.name = font.text(QStringLiteral("Name"), fallback.name);
-    spec.size = font.number(QStringLiteral("Size"), fallback.size);
-    spec.bold = font.boolean(QStringLiteral("Bold"), false);
-    spec.italic = font.boolean(QStringLiteral("Italic"), false);
-    spec.underline = font.boolean(QStringLiteral("Underline"), false);
-    if (spec.name.isEmpty() || spec.size <= 0) fail(key, "a font with a name and a positive size");
-    return spec;
+    DesignFontInfo info;
+    info.name = font.text(QStringLiteral("Name"), fallback.name);
+    info.size = font.number(QStringLiteral("Size"), fallback.size);
+    info.bold = font.boolean(QStringLiteral("Bold"), false);
+    info.italic = font.boolean(QStringLiteral("Italic"), false);
+    info.underline = font.boolean(QStringLiteral("Underline"), false);
+    if (info.name.isEmpty() || info.size <= 0) fail(key, "a font with a name and a positive size");
+    return info;
 }
 
 QString PropertyBag::picturePath(const QString& key) const {

@@ -31,7 +31,7 @@ public:
     // A number, or "&H00BBGGRR&" / "0x00BBGGRR" as text.
     OleColor color(const QString& key, OleColor fallback) const;
     // {"Name": ..., "Size": ..., "Bold": ..., "Italic": ..., "Underline": ...}
-    FontSpec font(const QString& key, const FontSpec& fallback = {}) const;
+    DesignFontInfo font(const QString& key, const DesignFontInfo& fallback = {}) const;
     // A compiled-in picture, e.g. "bitmaps/clock.png", returned as ":/bitmaps/clock.png".
     QString picturePath(const QString& key) const;
 

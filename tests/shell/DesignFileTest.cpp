@@ -39,7 +39,7 @@ TEST(PropertyBag, MissingKeysGiveTheCallersDefaults) {
     EXPECT_EQ(p.integer(QStringLiteral("CapAlign"), 2), 2);
     EXPECT_TRUE(p.boolean(QStringLiteral("Enabled"), true));
     EXPECT_EQ(p.color(QStringLiteral("cFore"), kButtonText), kButtonText);
-    const FontSpec fallback{QStringLiteral("Verdana"), 9.0, true, false, false};
+    const DesignFontInfo fallback{QStringLiteral("Verdana"), 9.0, true, false, false};
     EXPECT_EQ(p.font(QStringLiteral("Font"), fallback), fallback);
     EXPECT_TRUE(p.picturePath(QStringLiteral("Image")).isEmpty());
 }
@@ -53,7 +53,7 @@ TEST(PropertyBag, ReadsTheStoredNotations) {
     EXPECT_TRUE(p.boolean(QStringLiteral("t")));
     EXPECT_FALSE(p.boolean(QStringLiteral("f"), true));
     EXPECT_EQ(p.integer(QStringLiteral("t")), -1);
-    const FontSpec font = p.font(QStringLiteral("Font"));
+    const DesignFontInfo font = p.font(QStringLiteral("Font"));
     EXPECT_EQ(font.name, QStringLiteral("Small Fonts"));
     EXPECT_DOUBLE_EQ(font.size, 6.75);
     EXPECT_TRUE(font.bold);
