@@ -88,33 +88,35 @@ SkinChrome::Glyph SkinChrome::glyphAt(const QPoint& pos) const {
     return Glyph::None;
 }
 
+static int glyphColumn(SkinChrome::Glyph glyph) {
+    switch (glyph) {
+        case SkinChrome::Glyph::Minimise:
+            return skin::kMinimiseColumn;
+        case SkinChrome::Glyph::Close:
+            return skin::kCloseColumn;
+        default:
+            return skin::kMaximiseDisabledColumn;
+    }
+}
+
+QRect SkinChrome::glyphSheetCell(int row, int column) const {
+    const int top =
+        skin::glyphSheetRowTop(row, skin_.captionBitmap().height(), skin_.glyphHeight());
+    return {skin_.pictureWidth() + column * skin_.glyphWidth(), top, skin_.glyphWidth(),
+            skin_.glyphHeight()};
+}
+
 void SkinChrome::rebuildPressedGlyphs() {
     pressedMinimise_ = QImage();
     pressedClose_ = QImage();
     if (!skin_.hasGlyphSheet()) return;
-    const int top =
-        skin::glyphSheetRowTop(skin::kHotRow, skin_.captionBitmap().height(), skin_.glyphHeight());
-    auto hot = [&](int column) {
-        return skin_.captionBitmap().copy(skin_.pictureWidth() + column * skin_.glyphWidth(), top,
-                                          skin_.glyphWidth(), skin_.glyphHeight());
+    auto pressed = [&](Glyph glyph) {
+        const QImage hot =
+            skin_.captionBitmap().copy(glyphSheetCell(skin::kHotRow, glyphColumn(glyph)));
+        return shaded(hot, skin_.pressedShade());
     };
-    pressedMinimise_ = shaded(hot(skin::kMinimiseColumn), skin_.pressedShade());
-    pressedClose_ = shaded(hot(skin::kCloseColumn), skin_.pressedShade());
-}
-
-QImage SkinChrome::glyphImage(Glyph glyph) const {
-    if (!skin_.hasGlyphSheet() || glyph == Glyph::None) return {};
-    if (pressed_ == glyph && hot_ == glyph) {
-        return glyph == Glyph::Close ? pressedClose_ : pressedMinimise_;
-    }
-    int column = skin::kMaximiseDisabledColumn;
-    if (glyph == Glyph::Minimise) column = skin::kMinimiseColumn;
-    if (glyph == Glyph::Close) column = skin::kCloseColumn;
-    const int row = (hot_ == glyph && isEnabled(glyph)) ? skin::kHotRow : skin::kNormalRow;
-    const int top =
-        skin::glyphSheetRowTop(row, skin_.captionBitmap().height(), skin_.glyphHeight());
-    return skin_.captionBitmap().copy(skin_.pictureWidth() + column * skin_.glyphWidth(), top,
-                                      skin_.glyphWidth(), skin_.glyphHeight());
+    pressedMinimise_ = pressed(Glyph::Minimise);
+    pressedClose_ = pressed(Glyph::Close);
 }
 
 bool SkinChrome::eventFilter(QObject* watched, QEvent* event) {
@@ -215,9 +217,15 @@ void SkinChrome::paintTitle(QPainter& painter, bool active) const {
 }
 
 void SkinChrome::paintGlyphs(QPainter& painter) const {
+    if (!skin_.hasGlyphSheet()) return;
     for (Glyph glyph : {Glyph::Minimise, Glyph::Maximise, Glyph::Close}) {
-        const QImage image = glyphImage(glyph);
-        if (!image.isNull()) painter.drawImage(glyphRect(glyph).topLeft(), image);
+        const QPoint at = glyphRect(glyph).topLeft();
+        if (pressed_ == glyph && hot_ == glyph) {
+            painter.drawImage(at, glyph == Glyph::Close ? pressedClose_ : pressedMinimise_);
+            continue;
+        }
+        const int row = (hot_ == glyph && isEnabled(glyph)) ? skin::kHotRow : skin::kNormalRow;
+        painter.drawImage(at, skin_.captionBitmap(), glyphSheetCell(row, glyphColumn(glyph)));
     }
 }
 
@@ -262,8 +270,15 @@ void SkinChrome::paintFrame(QPainter& painter, bool active) const {
 
 void SkinChrome::setHot(Glyph glyph) {
     if (hot_ == glyph) return;
+    updateGlyph(hot_);
     hot_ = glyph;
-    update();
+    updateGlyph(hot_);
+}
+
+// A glyph's look changes alone: repainting the whole chrome would take the
+// window's content along with it.
+void SkinChrome::updateGlyph(Glyph glyph) {
+    if (glyph != Glyph::None) update(glyphRect(glyph));
 }
 
 void SkinChrome::mousePressEvent(QMouseEvent* event) {
@@ -273,7 +288,7 @@ void SkinChrome::mousePressEvent(QMouseEvent* event) {
         if (isEnabled(glyph)) {
             pressed_ = glyph;
             setHot(glyph);
-            update();
+            updateGlyph(glyph);
         }
         return;
     }
@@ -314,8 +329,7 @@ void SkinChrome::mouseReleaseEvent(QMouseEvent* event) {
     setHot(onGlyph ? pressed : Glyph::None);
     if (!onGlyph) return;
     // The pointer is about to leave with the window; forget the hover look.
-    hot_ = Glyph::None;
-    update();
+    setHot(Glyph::None);
     if (pressed == Glyph::Minimise) {
         window_->showMinimized();
     } else {

@@ -53,8 +53,10 @@ private:
     void paintTitle(QPainter& painter, bool active) const;
     void paintGlyphs(QPainter& painter) const;
     void paintFrame(QPainter& painter, bool active) const;
-    QImage glyphImage(Glyph glyph) const;
+    // Where a glyph's picture sits in the caption bitmap's glyph sheet.
+    QRect glyphSheetCell(int row, int column) const;
     void setHot(Glyph glyph);
+    void updateGlyph(Glyph glyph);
     void rebuildPressedGlyphs();
 
     QWidget* window_;
