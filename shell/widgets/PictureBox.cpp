@@ -9,7 +9,10 @@
 
 namespace qx {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    // Every pixel is painted here, so the window beneath need not paint first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void PictureBox::setBackColor(OleColor color) {
     back_ = color;
@@ -40,9 +43,11 @@ void PictureBox::setStretchSize(const QSize& size) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(back_));
     const QImage image = bitmap_ ? imageOver(*bitmap_) : picture_;
     const QPoint origin = border_ ? QPoint(1, 1) : QPoint(0, 0);
+    // The play area's picture covers the whole box: no need to paint it twice.
+    const QRect covered(origin, stretch_.isValid() ? stretch_ : image.size());
+    if (!covered.contains(rect())) painter.fillRect(rect(), toQColor(back_));
     if (border_) painter.setClipRect(rect().adjusted(1, 1, -1, -1));
     if (stretch_.isValid())
         drawCrisp(painter, QRect(origin, stretch_), image);
