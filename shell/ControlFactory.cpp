@@ -43,7 +43,7 @@ QWidget* createLabel(const PropertyBag& p, QWidget* container) {
 
 QWidget* createImage(const PropertyBag& p, QWidget* container) {
     auto* image = new ImageBox(container);
-    image->setPicture(designPicture(p, QStringLiteral("Picture")));
+    image->setPicture(p.picture(QStringLiteral("Picture")));
     return image;
 }
 
@@ -51,7 +51,7 @@ QWidget* createPictureBox(const PropertyBag& p, QWidget* container) {
     auto* box = new PictureBox(container);
     box->setBackColor(p.color(QStringLiteral("BackColor"), kButtonFace));
     box->setBorder(p.integer(QStringLiteral("BorderStyle"), 1) != 0);
-    box->setPicture(designPicture(p, QStringLiteral("Picture")));
+    box->setPicture(p.picture(QStringLiteral("Picture")));
     return box;
 }
 
@@ -76,7 +76,7 @@ void applyCommonSettings(const ControlDesign& design, QWidget* widget) {
     const QString tip = p.text(QStringLiteral("ToolTipText"));
     if (!tip.isEmpty()) widget->setToolTip(tip);
     if (p.integer(QStringLiteral("MousePointer"), 0) == kCustomPointer) {
-        const QImage icon = designPicture(p, QStringLiteral("MouseIcon"));
+        const QImage icon = p.picture(QStringLiteral("MouseIcon"));
         const QPoint spot = hotSpot(p);
         if (!icon.isNull())
             widget->setCursor(QCursor(QPixmap::fromImage(icon), spot.x(), spot.y()));
@@ -91,16 +91,6 @@ void applyCommonSettings(const ControlDesign& design, QWidget* widget) {
 bool isNonVisualKind(const QString& kind) {
     return kind == QLatin1String("Timer") || kind == QLatin1String("CommonDialog") ||
            kind == QLatin1String("WorkSurface");
-}
-
-QImage designPicture(const PropertyBag& properties, const QString& key) {
-    const QString path = properties.picturePath(key);
-    if (path.isEmpty()) return {};
-    QImage image(path);
-    // Pictures are compiled in; one that is not there yet is left empty.
-    if (image.isNull())
-        qWarning("%s: picture %s is missing", qPrintable(properties.owner()), qPrintable(path));
-    return image;
 }
 
 QWidget* createControl(const ControlDesign& design, QWidget* container) {

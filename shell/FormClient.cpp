@@ -36,7 +36,7 @@ FormClient::FormClient(FormDesign design, QWidget* parent)
     ground.setColor(QPalette::Window, toQColor(p.color(QStringLiteral("BackColor"), kButtonFace)));
     setPalette(ground);
     if (p.contains(QStringLiteral("Font"))) setFont(designFont(p.font(QStringLiteral("Font"))));
-    picture_ = designPicture(p, QStringLiteral("Picture"));
+    picture_ = p.picture(QStringLiteral("Picture"));
     build(design_.controls, this);
 }
 

@@ -27,7 +27,7 @@ namespace {
 
 QImage workSurfacePicture(const FormDesign& design, const QString& name) {
     const ControlDesign* surface = design.find(name);
-    return surface ? designPicture(surface->properties, QStringLiteral("Picture")) : QImage();
+    return surface ? surface->properties.picture(QStringLiteral("Picture")) : QImage();
 }
 
 }  // namespace

@@ -85,11 +85,7 @@ void zbButtons_H::ReadProperties(const PropertyBag& store) {
     mode_ = CommandMode;
     setMode(store.integer(QStringLiteral("Mode"), CommandMode));
     value_ = mode_ != CommandMode && store.boolean(QStringLiteral("Value"), false);
-    const QString image = store.picturePath(QStringLiteral("Image"));
-    picture_ = image.isEmpty() ? QImage() : QImage(image);
-    // Pictures are compiled in; one that is not there yet is left empty.
-    if (!image.isEmpty() && picture_.isNull())
-        qWarning("%s: picture %s is missing", qPrintable(store.owner()), qPrintable(image));
+    picture_ = store.picture(QStringLiteral("Image"));
     imagePixelSize_ = static_cast<int>(store.integer(QStringLiteral("ImgSize"), 16));
     if (imagePixelSize_ < 16 || imagePixelSize_ > 48 || imagePixelSize_ % 8 != 0)
         imagePixelSize_ = 16;

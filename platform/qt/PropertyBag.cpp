@@ -110,6 +110,14 @@ DesignFontInfo PropertyBag::font(const QString& key, const DesignFontInfo& fallb
     return info;
 }
 
+QImage PropertyBag::picture(const QString& key) const {
+    const QString path = picturePath(key);
+    if (path.isEmpty()) return {};
+    QImage image(path);
+    if (image.isNull()) qWarning("%s: picture %s is missing", qPrintable(owner_), qPrintable(path));
+    return image;
+}
+
 QString PropertyBag::picturePath(const QString& key) const {
     const QString name = text(key);
     if (name.isEmpty() || name.startsWith(QLatin1String(":/"))) return name;

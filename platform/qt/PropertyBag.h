@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -34,6 +35,9 @@ public:
     DesignFontInfo font(const QString& key, const DesignFontInfo& fallback = {}) const;
     // A compiled-in picture, e.g. "bitmaps/clock.png", returned as ":/bitmaps/clock.png".
     QString picturePath(const QString& key) const;
+    // That picture loaded; empty when the key is unset. A picture the program
+    // lacks is left empty with a warning (the resources test catches it).
+    QImage picture(const QString& key) const;
 
     const QString& owner() const { return owner_; }
 
