@@ -11,33 +11,19 @@ picture="$E2E_TMP/pictures/blue.png"
 mkdir -p "$(dirname "$picture")"
 /usr/bin/convert -size 216x216 xc:"$BLUE" "$picture"
 
-e2e_start "$APP"; pid=$E2E_LAST_PID
-start=$(e2e_wait_window "$pid" 571 284 15) || e2e_fail "start-up window did not appear"
-e2e_click "$start" $((452 + 36)) $((220 + 12))
-main=$(e2e_wait_window_width "$pid" 800 10) || e2e_fail "main window did not appear"
-sleep 0.5
-
-# The 792 x 515 client area sits inside the 4-pixel frame, under caption and menu.
-read -r mx my <<<"$(e2e_window_pos "$main")"
-main_h=$(e2e_window_size "$main" | cut -dx -f2)
-cx=$((mx + 4)); cy=$((my + main_h - 4 - 515))
-board_x=$((cx + 140)); board_y=$((cy + 16))
+e2e_open_main_window "$APP"
+pid=$E2E_PID
+board_x=$((E2E_CX + 140)); board_y=$((E2E_CY + 16))
 
 e2e_log "NEW GAME opens the file dialog; typing a path loads the picture"
-xdotool mousemove --sync $((cx + 20 + 42)) $((cy + 40 + 18)) click 1
-dialog=$(e2e_wait_named_window "$pid" "Select Picture" 10) || e2e_fail "no Select Picture dialog"
-read -r dx dy <<<"$(e2e_window_pos "$dialog")"
-xdotool mousemove --sync $((dx + 20)) $((dy + 20))
-xdotool type --delay 10 "$picture"
-xdotool key Return
-e2e_wait_gone "$dialog" 10
+e2e_new_game "$picture"
 sleep 1
 
 e2e_screenshot "$E2E_TMP/scattered.png"
 shown=$(e2e_count_colour "$E2E_TMP/scattered.png" $board_x $board_y 625 481 "$BLUE")
 # 5 x 5 pieces of a 216-pixel picture: far more than a few hundred photo pixels.
 [ "$shown" -gt 20000 ] || e2e_fail "scattered board shows only $shown picture pixels"
-hint=$(e2e_pixel "$E2E_TMP/scattered.png" $((cx + 36 + 30)) $((cy + 398 + 30)))
+hint=$(e2e_pixel "$E2E_TMP/scattered.png" $((E2E_CX + 36 + 30)) $((E2E_CY + 398 + 30)))
 [ "$hint" = "0,0,255" ] || e2e_fail "hint box shows $hint"
 
 e2e_log "dragging a piece moves it"

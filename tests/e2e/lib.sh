@@ -81,13 +81,14 @@ e2e_wait_exit() {
 # Visible top-level windows of a process, one id per line.
 e2e_windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
 
-# e2e_wait_window <pid> <width> <height> <seconds>: echoes the id of a visible
-# window of that process whose size is width x height.
-e2e_wait_window() {
-    local pid=$1 w=$2 h=$3 limit=$4 i id
+# e2e_wait_window_where <pid> <seconds> <test> [args...]: echoes the id of the
+# first visible window of the process for which `test <id> [args...]` holds.
+e2e_wait_window_where() {
+    local pid=$1 limit=$2 test=$3 i id
+    shift 3
     for i in $(seq 1 $((limit * 10))); do
         for id in $(e2e_windows_of "$pid"); do
-            if [ "$(e2e_window_size "$id")" = "${w}x${h}" ]; then
+            if "$test" "$id" "$@"; then
                 echo "$id"
                 return 0
             fi
@@ -96,33 +97,20 @@ e2e_wait_window() {
     done
     return 1
 }
+e2e_is_sized() { [ "$(e2e_window_size "$1")" = "$2" ]; }
+e2e_is_wide() { [ "$(e2e_window_size "$1" | cut -dx -f1)" = "$2" ]; }
+e2e_is_named() { [ "$(e2e_window_name "$1")" = "$2" ]; }
+e2e_is_any() { true; }
 
-# e2e_wait_window_width <pid> <width> <seconds>: like e2e_wait_window, for a
-# window whose height depends on fonts (the main window's menu bar).
-e2e_wait_window_width() {
-    local pid=$1 w=$2 limit=$3 i id
-    for i in $(seq 1 $((limit * 10))); do
-        for id in $(e2e_windows_of "$pid"); do
-            if [ "$(e2e_window_size "$id" | cut -dx -f1)" = "$w" ]; then
-                echo "$id"
-                return 0
-            fi
-        done
-        sleep 0.1
-    done
-    return 1
-}
-
-# e2e_wait_any_window <pid> <seconds>: echoes the first visible window's id.
-e2e_wait_any_window() {
-    local pid=$1 limit=$2 i id
-    for i in $(seq 1 $((limit * 10))); do
-        id=$(e2e_windows_of "$pid" | head -n1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
+# e2e_wait_window <pid> <width> <height> <seconds>
+e2e_wait_window() { e2e_wait_window_where "$1" "$4" e2e_is_sized "$2x$3"; }
+# e2e_wait_window_width <pid> <width> <seconds>: for a window whose height
+# depends on fonts (the main window's menu bar).
+e2e_wait_window_width() { e2e_wait_window_where "$1" "$3" e2e_is_wide "$2"; }
+# e2e_wait_any_window <pid> <seconds>
+e2e_wait_any_window() { e2e_wait_window_where "$1" "$2" e2e_is_any; }
+# e2e_wait_named_window <pid> <name> <seconds>
+e2e_wait_named_window() { e2e_wait_window_where "$1" "$3" e2e_is_named "$2"; }
 
 e2e_window_size() {
     xdotool getwindowgeometry --shell "$1" | awk -F= '/^WIDTH/{w=$2} /^HEIGHT/{h=$2} END{print w "x" h}'
@@ -164,19 +152,6 @@ e2e_count_colour() {
     /usr/bin/convert "$1" -crop "${4}x${5}+${2}+${3}" +repage txt:- | grep -ci " $6 " || true
 }
 
-# e2e_wait_named_window <pid> <name> <seconds>: echoes the id of a visible
-# window of that process with exactly that name.
-e2e_wait_named_window() {
-    local pid=$1 name=$2 limit=$3 i id
-    for i in $(seq 1 $((limit * 10))); do
-        for id in $(e2e_windows_of "$pid"); do
-            [ "$(e2e_window_name "$id")" = "$name" ] && { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
-
 # e2e_wait_gone <window> <seconds>: fails unless the window is unmapped in time.
 e2e_wait_gone() {
     local id=$1 limit=$2 i
@@ -186,4 +161,35 @@ e2e_wait_gone() {
         sleep 0.1
     done
     e2e_fail "window $id still shown after ${limit}s"
+}
+
+# e2e_open_main_window <executable>: starts the game, presses START and waits
+# for the main window. Sets E2E_PID, E2E_MAIN and the client area's screen
+# corner E2E_CX, E2E_CY (the 792 x 515 client sits inside the 4-pixel frame,
+# under the caption and the menu bar).
+e2e_open_main_window() {
+    local start mx my height
+    e2e_start "$1"
+    E2E_PID=$E2E_LAST_PID
+    start=$(e2e_wait_window "$E2E_PID" 571 284 15) || e2e_fail "start-up window did not appear"
+    e2e_click "$start" $((452 + 36)) $((220 + 12))
+    E2E_MAIN=$(e2e_wait_window_width "$E2E_PID" 800 10) || e2e_fail "main window did not appear"
+    sleep 0.5
+    read -r mx my <<<"$(e2e_window_pos "$E2E_MAIN")"
+    height=$(e2e_window_size "$E2E_MAIN" | cut -dx -f2)
+    E2E_CX=$((mx + 4))
+    E2E_CY=$((my + height - 4 - 515))
+}
+
+# e2e_new_game <picture>: presses NEW GAME and chooses the picture by typing
+# its path into the file dialog.
+e2e_new_game() {
+    local dialog dx dy
+    xdotool mousemove --sync $((E2E_CX + 20 + 42)) $((E2E_CY + 40 + 18)) click 1
+    dialog=$(e2e_wait_named_window "$E2E_PID" "Select Picture" 10) || e2e_fail "no Select Picture dialog"
+    read -r dx dy <<<"$(e2e_window_pos "$dialog")"
+    xdotool mousemove --sync $((dx + 20)) $((dy + 20))
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    e2e_wait_gone "$dialog" 10
 }

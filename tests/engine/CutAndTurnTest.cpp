@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "BoardFixture.h"
 #include "ReferenceBoard.h"
 #include "TestPictures.h"
 #include "engine/PuzzleModule.h"
@@ -12,18 +13,7 @@ namespace {
 
 using testing::NoisePicture;
 
-struct CutFixture : ::testing::Test {
-    PuzzleModule puzzle;
-    WorkPictures pictures;
-
-    CutFixture() { pictures.picMasks = GenerateStencil(); }
-
-    void cut(int width, int height, int gameType, std::uint32_t seed = 1) {
-        pictures.picMaster = NoisePicture(width, height, seed);
-        puzzle.CurrentGameType = static_cast<std::int16_t>(gameType);
-        puzzle.CutPieces(pictures);
-    }
-
+struct CutFixture : testing::BoardFixture {
     bool stencilWhite(int cell, int x, int y) const {
         return pictures.picMasks.pixel(cell * CellSize + x, y) == kWhite;
     }

@@ -20,23 +20,12 @@ photo="$E2E_TMP/landscape.png"
     -fill white -draw 'ellipse 150,70 50,14 0,360' -draw 'ellipse 190,62 40,16 0,360' \
     -draw 'ellipse 330,95 45,12 0,360' "$photo"
 
-e2e_start "$APP"; pid=$E2E_LAST_PID
-start=$(e2e_wait_window "$pid" 571 284 15) || e2e_fail "no start-up window"
-e2e_click "$start" 488 232
-main=$(e2e_wait_window_width "$pid" 800 10) || e2e_fail "no main window"
-sleep 0.5
-read -r mx my <<<"$(e2e_window_pos "$main")"
-main_h=$(e2e_window_size "$main" | cut -dx -f2)
-cx=$((mx + 4)); cy=$((my + main_h - 4 - 515))
-xdotool mousemove --sync $((cx + 62)) $((cy + 58)) click 1
-dialog=$(e2e_wait_named_window "$pid" "Select Picture" 10) || e2e_fail "no file dialog"
-read -r dx dy <<<"$(e2e_window_pos "$dialog")"
-xdotool mousemove --sync $((dx + 20)) $((dy + 20))
-xdotool type --delay 10 "$photo"
-xdotool key Return
-e2e_wait_gone "$dialog" 10
-xdotool mousemove --sync $((cx + 700)) $((cy + 480))
+e2e_open_main_window "$APP"
+e2e_new_game "$photo"
+xdotool mousemove --sync $((E2E_CX + 700)) $((E2E_CY + 480))
 sleep 3
 e2e_screenshot "$E2E_TMP/screen.png"
-/usr/bin/convert "$E2E_TMP/screen.png" -crop "800x${main_h}+${mx}+${my}" +repage docs/screenshot.png
+read -r mx my <<<"$(e2e_window_pos "$E2E_MAIN")"
+/usr/bin/convert "$E2E_TMP/screen.png" -crop "$(e2e_window_size "$E2E_MAIN")+${mx}+${my}" +repage \
+    docs/screenshot.png
 e2e_log "wrote docs/screenshot.png"
