@@ -10,20 +10,16 @@ void configureHighDpi() {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
-void drawCrisp(QPainter& painter, const QPoint& at, const QImage& image) {
-    if (image.isNull()) return;
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(at, image);
-    painter.restore();
-}
-
 void drawCrisp(QPainter& painter, const QRect& target, const QImage& image) {
     if (image.isNull()) return;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(target, image);
     painter.restore();
+}
+
+void drawCrisp(QPainter& painter, const QPoint& at, const QImage& image) {
+    drawCrisp(painter, QRect(at, image.size()), image);
 }
 
 }  // namespace qx
