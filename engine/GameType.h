@@ -25,7 +25,9 @@ inline constexpr std::array<GameTypeInfo, 3> kGameTypes{{
     {HardJigsaw, "Hard Jigsaw", true, 0.7},
 }};
 
-constexpr bool isGameType(int value) { return value >= 0 && value < static_cast<int>(kGameTypes.size()); }
+constexpr bool isGameType(int value) {
+    return value >= 0 && value < static_cast<int>(kGameTypes.size());
+}
 
 // Any value but 0 and 1 scatters like a hard jigsaw.
 constexpr const GameTypeInfo& gameTypeInfo(int value) {

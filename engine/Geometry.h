@@ -31,7 +31,9 @@ struct Grid {
     int maxCol = 0;
     int maxRow = 0;
 
-    static constexpr Grid forPicture(int width, int height) { return {width / GridStep, height / GridStep}; }
+    static constexpr Grid forPicture(int width, int height) {
+        return {width / GridStep, height / GridStep};
+    }
 
     constexpr int columns() const { return maxCol + 1; }
     constexpr int rows() const { return maxRow + 1; }

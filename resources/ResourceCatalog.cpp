@@ -4,6 +4,8 @@
 
 namespace qx {
 
-bool resourcesAvailable() { return !QDir(QStringLiteral(":/")).entryList().isEmpty(); }
+bool resourcesAvailable() {
+    return !QDir(QStringLiteral(":/")).entryList().isEmpty();
+}
 
 }  // namespace qx

@@ -1,8 +1,8 @@
 #include "shell/CommonDialog.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -26,8 +26,7 @@ std::optional<QString> ChoosePictureInDialog(QWidget* owner, const QString& last
         dialog.selectFile(last.fileName());
     } else {
         // The first time, start where photographs usually are.
-        const QString pictures =
-            QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         dialog.setDirectory(QDir(pictures).exists() ? pictures : QDir::homePath());
     }
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

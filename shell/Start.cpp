@@ -1,6 +1,5 @@
 #include "shell/Start.h"
 
-
 #include "controls/zbbutton/zbButtons_H.h"
 #include "platform/qt/ProgramMessage.h"
 #include "platform/qt/SingleInstanceLock.h"

@@ -55,21 +55,25 @@ void combine(Pixel* d, int dStride, const Pixel* s, int sStride, int w, int h, R
                 std::memcpy(d, s, static_cast<std::size_t>(w) * sizeof(Pixel));
             return;
         case Rop::SrcInvert:
-            combineRows(d, dStride, s, sStride, w, h, [](Pixel sp, Pixel dp) { return dp ^ (sp & kRgbMask); });
+            combineRows(d, dStride, s, sStride, w, h,
+                        [](Pixel sp, Pixel dp) { return dp ^ (sp & kRgbMask); });
             return;
         case Rop::SrcPaint:
             combineRows(d, dStride, s, sStride, w, h, [](Pixel sp, Pixel dp) { return dp | sp; });
             return;
         case Rop::SrcAnd:
-            combineRows(d, dStride, s, sStride, w, h, [](Pixel sp, Pixel dp) { return dp & (sp | kOpaque); });
+            combineRows(d, dStride, s, sStride, w, h,
+                        [](Pixel sp, Pixel dp) { return dp & (sp | kOpaque); });
             return;
         case Rop::MergePaint:
-            combineRows(d, dStride, s, sStride, w, h, [](Pixel sp, Pixel dp) { return ~sp | dp | kOpaque; });
+            combineRows(d, dStride, s, sStride, w, h,
+                        [](Pixel sp, Pixel dp) { return ~sp | dp | kOpaque; });
             return;
         default: {
             const std::uint8_t code = ropCode(rop);
-            combineRows(d, dStride, s, sStride, w, h,
-                        [code, pattern](Pixel sp, Pixel dp) { return applyRop3(code, pattern, sp, dp); });
+            combineRows(d, dStride, s, sStride, w, h, [code, pattern](Pixel sp, Pixel dp) {
+                return applyRop3(code, pattern, sp, dp);
+            });
             return;
         }
     }
@@ -79,20 +83,24 @@ void combine(Pixel* d, int dStride, const Pixel* s, int sStride, int w, int h, R
 
 void BitBlt(Bitmap& dst, int dx, int dy, int w, int h, const Bitmap& src, int sx, int sy, Rop rop,
             Pixel pattern) {
-    const BlitRect r = clipBlit(dst.width(), dst.height(), dx, dy, w, h, src.width(), src.height(), sx, sy);
+    const BlitRect r =
+        clipBlit(dst.width(), dst.height(), dx, dy, w, h, src.width(), src.height(), sx, sy);
     if (r.empty()) return;
     if (&dst == &src) {
         // Read the whole source block before writing any of it.
         Bitmap copy(r.w, r.h);
-        combine(copy.data(), r.w, src.row(r.sy) + r.sx, src.width(), r.w, r.h, Rop::SrcCopy, pattern);
+        combine(copy.data(), r.w, src.row(r.sy) + r.sx, src.width(), r.w, r.h, Rop::SrcCopy,
+                pattern);
         combine(dst.row(r.dy) + r.dx, dst.width(), copy.data(), r.w, r.w, r.h, rop, pattern);
         return;
     }
-    combine(dst.row(r.dy) + r.dx, dst.width(), src.row(r.sy) + r.sx, src.width(), r.w, r.h, rop, pattern);
+    combine(dst.row(r.dy) + r.dx, dst.width(), src.row(r.sy) + r.sx, src.width(), r.w, r.h, rop,
+            pattern);
 }
 
 void PatBlt(Bitmap& dst, int x, int y, int w, int h, Pixel pattern, Rop rop) {
-    const BlitRect r = clipBlit(dst.width(), dst.height(), x, y, w, h, dst.width(), dst.height(), x, y);
+    const BlitRect r =
+        clipBlit(dst.width(), dst.height(), x, y, w, h, dst.width(), dst.height(), x, y);
     if (r.empty()) return;
     const std::uint8_t code = ropCode(rop);
     for (int row = 0; row < r.h; ++row) {

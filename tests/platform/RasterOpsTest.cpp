@@ -26,8 +26,9 @@ TEST(RasterOps, GameOperationsCombineTheColourBitByBit) {
 }
 
 TEST(RasterOps, FastPathsAgreeWithTheTruthTable) {
-    for (Rop rop : {Rop::SrcCopy, Rop::SrcInvert, Rop::SrcPaint, Rop::SrcAnd, Rop::MergePaint,
-                    Rop::NotSrcCopy, Rop::SrcErase, Rop::DstInvert, Rop::Blackness, Rop::Whiteness}) {
+    for (Rop rop :
+         {Rop::SrcCopy, Rop::SrcInvert, Rop::SrcPaint, Rop::SrcAnd, Rop::MergePaint,
+          Rop::NotSrcCopy, Rop::SrcErase, Rop::DstInvert, Rop::Blackness, Rop::Whiteness}) {
         EXPECT_EQ(blitOne(rop, kA, kB), applyRop3(ropCode(rop), kBlack, kA, kB))
             << std::hex << static_cast<unsigned>(rop);
     }
