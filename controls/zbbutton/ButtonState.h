@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QRegion>
 #include <QString>
 #include <cstdint>
@@ -25,15 +26,15 @@ using RgbColor = std::int32_t;
 inline constexpr RgbColor kNoColor = -1;
 
 struct ButtonProperties {
-    long ButtonStyle = 0;    // 0..7, one face painter each
-    long Mode = 0;           // 0 command, 1 check, 2 option
-    QString Caption;         // "||" breaks the line, "&" marks the access key
-    long CaptionAlign = 2;   // 0 left, 1 right, 2 centre
-    long CaptionStyle = 0;   // 0 flat, 1 embossed, 2 engraved
-    long CustomClick = 0;    // 0..8, displacement while pressed (custom shapes)
-    long ButtonShape = 0;    // 0 rectangle, 1..3 slanted, 4..6 ellipse, 7..8 custom
-    QImage Picture;          // null when there is none
-    long PictureAlign = 0;   // 0..5
+    long ButtonStyle = 0;   // 0..7, one face painter each
+    long Mode = 0;          // 0 command, 1 check, 2 option
+    QString Caption;        // "||" breaks the line, "&" marks the access key
+    long CaptionAlign = 2;  // 0 left, 1 right, 2 centre
+    long CaptionStyle = 0;  // 0 flat, 1 embossed, 2 engraved
+    long CustomClick = 0;   // 0..8, displacement while pressed (custom shapes)
+    long ButtonShape = 0;   // 0 rectangle, 1..3 slanted, 4..6 ellipse, 7..8 custom
+    QImage Picture;         // null when there is none
+    long PictureAlign = 0;  // 0..5
     bool Enabled = true;
     bool ShowFocusRect = true;
     bool Value = false;
@@ -67,7 +68,8 @@ struct ButtonState {
     bool IsHeldDown = false;
     std::int16_t LastButton = 0;
     bool DrawingDelayed = false;
-    bool Moved = false;  // displaced by CustomClick while pressed
+    bool Moved = false;       // displaced by CustomClick while pressed
+    QPoint MovedBy;           // the displacement applied, undone on release
     bool DesignMode = false;  // the host form is a designer
 
     // The container's ambient background, in RGB.

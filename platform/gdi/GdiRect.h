@@ -14,7 +14,9 @@ struct GdiRect {
     int width() const { return right - left; }
     int height() const { return bottom - top; }
     bool isEmpty() const { return right <= left || bottom <= top; }
-    GdiRect translated(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    GdiRect translated(int dx, int dy) const {
+        return {left + dx, top + dy, right + dx, bottom + dy};
+    }
 
     friend bool operator==(const GdiRect&, const GdiRect&) = default;
 };

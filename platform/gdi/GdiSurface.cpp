@@ -44,6 +44,15 @@ double rayAngle(double cx, double cy, int x, int y) {
     return qRadiansToDegrees(std::atan2(cy - y, x - cx));
 }
 
+// The pixels of a region with a 4-neighbour outside it.
+QRegion frameOf(const QRegion& region) {
+    const QRegion core = region.translated(1, 0)
+                             .intersected(region.translated(-1, 0))
+                             .intersected(region.translated(0, 1))
+                             .intersected(region.translated(0, -1));
+    return region.subtracted(core);
+}
+
 }  // namespace
 
 GdiSurface::GdiSurface(int width, int height) {
@@ -174,20 +183,22 @@ void GdiSurface::Polygon(const std::vector<QPoint>& points) {
 
 void GdiSurface::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
                      int yEnd) {
-    if (penNull_ || isNull() || right - left < 1 || bottom - top < 1) return;
+    if (penNull_) return;
     const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
     const double start = rayAngle(cx, cy, xStart, yStart);
     double span = rayAngle(cx, cy, xEnd, yEnd) - start;
     while (span <= 0) span += 360.0;
-    QImage view(reinterpret_cast<uchar*>(bitmap_.data()), width(), height(),
-                width() * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
-    QPainter painter(&view);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    if (hasClip()) painter.setClipRegion(clip_);
-    painter.setPen(QPen(QColor::fromRgb(penColor_), 1));
-    // Qt's aliased ellipse of width w covers w columns, as GDI's box does.
-    painter.drawArc(QRectF(left, top, right - left, bottom - top), qRound(start * 16),
-                    qRound(span * 16));
+    // The outline of the elliptic region, kept where it lies between the rays.
+    for (const QRect& r : frameOf(EllipticRgn(left, top, right, bottom))) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                double angle =
+                    qRadiansToDegrees(std::atan2(cy - (y + 0.5), (x + 0.5) - cx)) - start;
+                while (angle < 0) angle += 360.0;
+                if (angle <= span) plot(x, y, penColor_);
+            }
+        }
+    }
 }
 
 void GdiSurface::SetPixel(int x, int y, ColorRef color) {
@@ -209,11 +220,7 @@ void GdiSurface::FillRgn(const QRegion& region, ColorRef color) {
 }
 
 void GdiSurface::FrameRgn(const QRegion& region, ColorRef color) {
-    const QRegion core = region.translated(1, 0)
-                             .intersected(region.translated(-1, 0))
-                             .intersected(region.translated(0, 1))
-                             .intersected(region.translated(0, -1));
-    FillRgn(region.subtracted(core), color);
+    FillRgn(frameOf(region), color);
 }
 
 GdiRect GdiSurface::MeasureText(const QString& text, const GdiRect& bounds, unsigned flags) const {
@@ -314,7 +321,19 @@ QRegion PolygonRgn(const std::vector<QPoint>& points, bool winding) {
 
 QRegion EllipticRgn(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) return QRegion();
-    return QRegion(toQRect(left, top, right, bottom), QRegion::Ellipse);
+    // Row by row: the pixels whose centres lie inside the ellipse, so the
+    // region is symmetric in both axes.
+    const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+    const double rx = (right - left) / 2.0, ry = (bottom - top) / 2.0;
+    QRegion region;
+    for (int y = top; y < bottom; ++y) {
+        const double dy = (y + 0.5 - cy) / ry;
+        const double half = rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+        const int from = static_cast<int>(std::ceil(cx - half - 0.5));
+        const int to = static_cast<int>(std::floor(cx + half - 0.5));
+        if (to >= from) region += QRect(from, y, to - from + 1, 1);
+    }
+    return region;
 }
 
 GdiRect RgnBox(const QRegion& region) {

@@ -36,6 +36,9 @@ namespace qx {
 //   default is odd-even).
 // - An empty clip region means "no clip" (GDI: selecting no region); a clip
 //   that hides everything is never wanted here.
+// - Elliptic regions and arcs are scan-converted here (pixel centres inside
+//   the ellipse), not by QRegion::Ellipse, which leaves its first row empty
+//   and is not symmetric.
 // - Text is drawn transparently (no background box) and, like GDI's bitmap
 //   fonts, without antialiasing unless setTextAntialiasing(true).
 class GdiSurface {

@@ -148,6 +148,15 @@ TEST(GdiSurface, FocusRectangleIsDottedAndUndoesItself) {
     EXPECT_EQ(picture(s), "....\n....\n....\n");
 }
 
+TEST(GdiSurface, EllipticRegionFillsItsBoxSymmetrically) {
+    const QRegion ellipse = EllipticRgn(0, 0, 40, 20);
+    EXPECT_EQ(RgnBox(ellipse), (GdiRect{0, 0, 40, 20}));
+    QRegion mirrored;
+    for (const QRect& r : ellipse)
+        mirrored += QRect(40 - r.right() - 1, 20 - r.bottom() - 1, r.width(), r.height());
+    EXPECT_EQ(mirrored, ellipse);
+}
+
 TEST(GdiSurface, ArcStaysInsideItsBox) {
     GdiSurface s(12, 8);
     s.setPen(kWhiteRef);
