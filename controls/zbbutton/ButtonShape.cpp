@@ -1,6 +1,10 @@
 #include "controls/zbbutton/ButtonShape.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <vector>
+
+#include "controls/zbbutton/ButtonGradient.h"
 
 namespace qx {
 namespace {
@@ -74,6 +78,17 @@ void buildSlanted(ButtonState& state, const SetButtonWidth& setWidth) {
     state.OuterRegion = trimCorners(outline, state, shape == 2, shape == 1);
 }
 
+// The painters' two-colour bevel, white at the top to grey at the bottom as
+// their top-to-bottom gradient draws it; the face painted later inside
+// InnerRegion1 leaves it showing as the rim.
+void drawEllipseBevel(GdiSurface& surface, int w, int h) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenHeight = screen ? screen->size().height() : h;
+    for (const GradientBand& band :
+         GradientBands(kGradientTopToBottom, w, h, screenHeight, 0xFFFFFF, 0x808080))
+        surface.FillRect(band.rect, static_cast<ColorRef>(band.color));
+}
+
 void buildEllipse(ButtonState& state, GdiSurface& surface) {
     const int w = state.Width, h = state.Height;
     state.OuterRegion = EllipticRgn(0, 0, w, h);
@@ -81,10 +96,7 @@ void buildEllipse(ButtonState& state, GdiSurface& surface) {
         if (state.props.ButtonShape == 6) {
             surface.FrameRgn(state.OuterRegion, 0x000000);
         } else {
-            // BEVEL CALL SITE: the white-to-grey top-to-bottom fill the
-            // painters use for their bevel; the face painted later inside
-            // InnerRegion1 leaves it showing as the rim.
-            surface.FillRect({0, 0, w, h}, 0xFFFFFF);
+            drawEllipseBevel(surface, w, h);
         }
     }
     state.InnerRegion1 = EllipticRgn(1, 1, w - 1, h - 1);

@@ -163,6 +163,18 @@ TEST(ButtonShape, EllipsesKeepTwoInnerRegionsAndShapeSixGetsABlackFrame) {
     EXPECT_EQ(hotTrack.GetPixel(20, 0), 0x00FF00u);  // ButtonStyle 5 draws no outline
 }
 
+TEST(ButtonShape, BevelledEllipsesRunFromWhiteAtTheTopToGreyAtTheBottom) {
+    for (long shape : {4L, 5L}) {
+        GdiSurface surface(40, 20);
+        built(button(40, 20, shape), &surface);
+        EXPECT_EQ(surface.GetPixel(20, 0), 0xFFFFFFu) << shape;
+        EXPECT_GE(surface.GetPixel(20, 19) & 0xFF, 0x80u) << shape;  // a step from grey
+        EXPECT_LT(surface.GetPixel(20, 19) & 0xFF, 0x90u) << shape;
+        EXPECT_LT(surface.GetPixel(20, 10) & 0xFF, 0xFFu);
+        EXPECT_GT(surface.GetPixel(20, 10) & 0xFF, 0x80u);
+    }
+}
+
 TEST(ButtonShape, CustomShapesKeepTheirRegionWhenBuiltHere) {
     ButtonState state = button(30, 30, 7);
     state.OuterRegion = RectRgn(1, 1, 5, 5);
