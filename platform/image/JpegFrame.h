@@ -11,6 +11,7 @@ namespace qx {
 // What a JPEG's frame header says about how it must be decoded.
 struct JpegFrame {
     struct Component {
+        int id = 0;
         int horizontalSampling = 1;
         int verticalSampling = 1;
     };
@@ -30,5 +31,33 @@ std::optional<JpegFrame> readJpegFrame(QIODevice& device);
 // can hand out the first row: every block of every component for progressive
 // and multi-scan files, nothing for single-scan ones (they stream).
 qint64 coefficientBufferBytes(const JpegFrame& frame);
+
+// Blocks of 8 x 8 samples the decoder keeps for one component, padded to whole
+// sampling units as libjpeg pads them.
+qint64 componentBlocks(const JpegFrame& frame, int component);
+
+// The whole file as the entropy decoder will meet it: the frame and every scan.
+struct JpegLayout {
+    JpegFrame frame;
+    // Scans seen; counting stops one past the limit the walk was given.
+    int scans = 0;
+    // Blocks the entropy decoder steps through over all scans (an empty scan
+    // of one component still costs a step per block of that component).
+    qint64 scanBlocks = 0;
+    // The first scan carries entropy-coded bytes, so some rows can be shown.
+    bool firstScanHasData = false;
+};
+
+// Walks every marker of the file from the device's current position without
+// decoding: frame header, each scan header and the entropy-coded bytes
+// between them (skipped in bulk). Tolerates stray bytes between markers as
+// libjpeg does. Empty without a frame header followed by a scan. Stops once
+// more than `maxScans` scans were seen, so a file of endless scans costs a
+// single read of its bytes.
+std::optional<JpegLayout> walkJpeg(QIODevice& device, int maxScans);
+
+// Work one full decode does, in block steps: every block of every scan plus
+// one inverse transform per block of the picture.
+qint64 jpegDecodeWork(const JpegLayout& layout);
 
 }  // namespace qx

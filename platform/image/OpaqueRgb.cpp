@@ -1,5 +1,7 @@
 #include "platform/image/OpaqueRgb.h"
 
+#include "platform/image/CheckedAllocation.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -22,6 +24,7 @@ struct Span {
 };
 
 std::vector<Span> spansFor(int length, int count) {
+    checkAllocation();
     std::vector<Span> spans(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const int first = static_cast<int>(qint64(i) * length / count);
@@ -39,11 +42,13 @@ public:
           bandRows_(
               static_cast<int>(std::max<qint64>(1, kBandBytes / (qint64(source.width()) * 4)))) {}
 
+    // Null when the band cannot be allocated.
     const QRgb* row(int y) {
         if (band_.isNull() || y < bandTop_ || y >= bandTop_ + band_.height()) {
             const int rows = std::min(bandRows_, source_.height() - y);
-            band_ = toOpaqueRgb32(source_.copy(0, y, source_.width(), rows));
+            band_ = toOpaqueRgb32(checkedImage(source_.copy(0, y, source_.width(), rows)));
             bandTop_ = y;
+            if (band_.isNull()) return nullptr;
         }
         return reinterpret_cast<const QRgb*>(band_.constScanLine(y - bandTop_));
     }
@@ -68,9 +73,10 @@ QRgb overWhite(QRgb straightArgb) {
 
 QImage toOpaqueRgb32(const QImage& image) {
     if (image.isNull()) return {};
-    if (!image.hasAlphaChannel()) return image.convertToFormat(QImage::Format_RGB32);
-    QImage straight = image.convertToFormat(QImage::Format_ARGB32);
-    QImage result(straight.size(), QImage::Format_RGB32);
+    if (!image.hasAlphaChannel()) return checkedImage(image.convertToFormat(QImage::Format_RGB32));
+    const QImage straight = checkedImage(image.convertToFormat(QImage::Format_ARGB32));
+    if (straight.isNull()) return {};
+    QImage result = allocateImage(straight.size(), QImage::Format_RGB32);
     if (result.isNull()) return {};
     const int width = straight.width();
     for (int y = 0; y < straight.height(); ++y) {
@@ -85,6 +91,7 @@ Bitmap toBitmap(const QImage& image) {
     const QImage opaque = toOpaqueRgb32(image);
     if (opaque.isNull()) return {};
     const int width = opaque.width();
+    checkAllocation();
     Bitmap bitmap(width, opaque.height());
     for (int y = 0; y < opaque.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
@@ -96,10 +103,11 @@ Bitmap toBitmap(const QImage& image) {
 
 QImage averagedTo(const QImage& source, QSize size) {
     if (source.isNull() || size.isEmpty()) return {};
-    QImage result(size, QImage::Format_RGB32);
+    QImage result = allocateImage(size, QImage::Format_RGB32);
     if (result.isNull()) return {};
     const std::vector<Span> columns = spansFor(source.width(), size.width());
     const std::vector<Span> rows = spansFor(source.height(), size.height());
+    checkAllocation();
     std::vector<std::uint64_t> sums(static_cast<std::size_t>(size.width()) * 3);
     OpaqueRows opaqueRows(source);
 
@@ -108,6 +116,7 @@ QImage averagedTo(const QImage& source, QSize size) {
         std::fill(sums.begin(), sums.end(), 0);
         for (int y = rowSpan.first; y < rowSpan.last; ++y) {
             const QRgb* line = opaqueRows.row(y);
+            if (!line) return {};
             for (int tx = 0; tx < size.width(); ++tx) {
                 const Span columnSpan = columns[static_cast<std::size_t>(tx)];
                 std::uint64_t* sum = &sums[static_cast<std::size_t>(tx) * 3];

@@ -2,6 +2,8 @@
 
 #include <QTransform>
 
+#include "platform/image/CheckedAllocation.h"
+
 namespace qx {
 
 bool turnsQuarter(Orientation orientation) {
@@ -46,8 +48,9 @@ QRect storedRectOf(QRect upright, QSize stored, Orientation orientation) {
 QImage turnUpright(const QImage& stored, Orientation orientation) {
     const bool mirror = orientation.testFlag(QImageIOHandler::TransformationMirror);
     const bool flip = orientation.testFlag(QImageIOHandler::TransformationFlip);
-    QImage result = (mirror || flip) ? stored.mirrored(mirror, flip) : stored;
-    if (turnsQuarter(orientation)) result = result.transformed(QTransform().rotate(90));
+    QImage result = (mirror || flip) ? checkedImage(stored.mirrored(mirror, flip)) : stored;
+    if (turnsQuarter(orientation) && !result.isNull())
+        result = checkedImage(result.transformed(QTransform().rotate(90)));
     return result;
 }
 

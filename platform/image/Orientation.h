@@ -22,7 +22,7 @@ QSize uprightSize(QSize stored, Orientation orientation);
 // another corner of the stored picture.
 QRect storedRectOf(QRect upright, QSize stored, Orientation orientation);
 
-// Turns stored pixels upright.
+// Turns stored pixels upright; null when memory runs out.
 QImage turnUpright(const QImage& stored, Orientation orientation);
 
 }  // namespace qx

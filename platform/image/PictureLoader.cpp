@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "platform/image/CheckedAllocation.h"
 #include "platform/image/DecodeBudget.h"
 #include "platform/image/JpegFrame.h"
 #include "platform/image/OpaqueRgb.h"
@@ -25,7 +26,12 @@ struct Probe {
     // The decoder reads a clip rectangle and a reduced size without decoding the rest.
     bool decodesParts = false;
     qint64 coefficientBytes = 0;
+    // JPEG: decoding work of one full read, in block steps.
+    qint64 jpegWork = 0;
 };
+
+// Reads a load makes of a JPEG: the corner, then the reduced whole.
+constexpr int kJpegReads = 2;
 
 qint64 areaOf(QSize size) {
     return qint64(size.width()) * size.height();
@@ -40,13 +46,28 @@ qint64 partialDecodeBytes(const Probe& probe, QSize corner, QSize hint) {
     return std::max(cornerBytes, hintBytes) + probe.coefficientBytes;
 }
 
-qint64 jpegCoefficientBytes(const QString& path, QSize storedSize) {
+// Walks the JPEG's markers once. False when the file cannot give a single
+// row (no frame or no scan data) or asks for too much work.
+bool probeJpeg(const QString& path, Probe& probe, const PictureLoadOptions& options) {
     QFile file(path);
-    std::optional<JpegFrame> frame;
-    if (file.open(QIODevice::ReadOnly)) frame = readJpegFrame(file);
-    if (frame) return coefficientBufferBytes(*frame);
-    // An unusual header: assume the dearest layout, progressive with full colour.
-    return areaOf(storedSize) * 3 * 2;
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const std::optional<JpegLayout> layout = walkJpeg(file, options.maxJpegScans);
+    if (!layout || !layout->firstScanHasData || layout->scans > options.maxJpegScans) return false;
+    probe.coefficientBytes = coefficientBufferBytes(layout->frame);
+    probe.jpegWork = jpegDecodeWork(*layout);
+    return probe.jpegWork <= options.maxJpegWork / kJpegReads;
+}
+
+// A BMP whose pixel data would start at or past the end of the file has no
+// row to show (the reader would hand back the announced size all black).
+bool bmpHasPixelData(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray header = file.read(14);
+    if (header.size() < 14) return false;
+    quint32 offset = 0;
+    for (int i = 13; i >= 10; --i) offset = (offset << 8) | static_cast<unsigned char>(header[i]);
+    return offset < quint64(file.size());
 }
 
 // Some decoders answer with an uninitialised value when their header is bad.
@@ -57,7 +78,7 @@ QImage::Format validFormat(int format) {
     return static_cast<QImage::Format>(format);
 }
 
-std::optional<Probe> probe(const QString& path) {
+std::optional<Probe> probe(const QString& path, const PictureLoadOptions& options) {
     QImageReader reader(path);
     reader.setAutoTransform(false);
     if (!reader.canRead()) return std::nullopt;
@@ -75,9 +96,8 @@ std::optional<Probe> probe(const QString& path) {
     result.decodesParts = !result.storedSize.isEmpty() &&
                           reader.supportsOption(QImageIOHandler::ClipRect) &&
                           reader.supportsOption(QImageIOHandler::ScaledSize);
-    if (result.format == "jpeg") {
-        result.coefficientBytes = jpegCoefficientBytes(path, result.storedSize);
-    }
+    if (result.format == "jpeg" && !probeJpeg(path, result, options)) return std::nullopt;
+    if (result.format == "bmp" && !bmpHasPixelData(path)) return std::nullopt;
     return result;
 }
 
@@ -93,19 +113,48 @@ bool tooSmall(QSize upright, const PictureLoadOptions& options) {
     return upright.width() < options.minimumSide || upright.height() < options.minimumSide;
 }
 
+// GIF keeps a second full-size frame for "restore previous" disposal; TIFF
+// reads a whole strip (for most files the whole picture) before converting it.
+int peakCopies(const QByteArray& format) {
+    return (format == "gif" || format == "tif" || format == "tiff") ? 2 : 1;
+}
+
+// Qt's reader counts at least 32 bits a pixel against its limit, whatever
+// the picture's real depth.
+qint64 readerCountedBytes(QSize size, QImage::Format format) {
+    const qint64 real = decodedBytes(size, format);
+    return std::max(real, decodedBytes(size, QImage::Format_RGB32));
+}
+
 bool withinBudget(const Probe& probe, const PictureLoadOptions& options) {
     if (probe.storedSize.isEmpty()) return true;  // Qt's reader limit still applies
     if (areaOf(probe.storedSize) > options.maxPixels) return false;
     const QSize upright = uprightSize(probe.storedSize, probe.orientation);
-    const qint64 need = probe.decodesParts
-                            ? partialDecodeBytes(probe, cornerOf(upright, options).size(),
-                                                 storedHintSize(probe, options))
-                            : decodedBytes(probe.storedSize, probe.pixelFormat);
-    return need <= options.maxDecodeBytes;
+    if (probe.decodesParts) {
+        return partialDecodeBytes(probe, cornerOf(upright, options).size(),
+                                  storedHintSize(probe, options)) <= options.maxDecodeBytes;
+    }
+    return readerCountedBytes(probe.storedSize, probe.pixelFormat) <= options.maxDecodeBytes &&
+           decodedBytes(probe.storedSize, probe.pixelFormat) * peakCopies(probe.format) <=
+               options.maxDecodeBytes;
 }
 
 QImage upright(const QImage& stored, Orientation orientation) {
-    return turnUpright(toOpaqueRgb32(stored), orientation);
+    const QImage opaque = toOpaqueRgb32(stored);
+    return opaque.isNull() ? opaque : turnUpright(opaque, orientation);
+}
+
+// The finished picture, or Unreadable when memory ran out on the way (an
+// empty master or hint would make a game of nothing).
+LoadedPicture loaded(QSize naturalSize, const QImage& corner, QImage hint) {
+    LoadedPicture result;
+    if (corner.isNull() || hint.isNull()) return result;
+    result.master = toBitmap(corner);
+    if (result.master.isNull()) return LoadedPicture{};
+    result.naturalSize = naturalSize;
+    result.hint = std::move(hint);
+    result.status = PictureLoadStatus::Loaded;
+    return result;
 }
 
 // Each read gets its own reader: a reader stopped after a clip rectangle keeps
@@ -131,7 +180,7 @@ LoadedPicture decodeParts(const QString& path, const Probe& probe,
     const QSize uprightFull = uprightSize(probe.storedSize, probe.orientation);
     const QRect cornerClip =
         storedRectOf(cornerOf(uprightFull, options), probe.storedSize, probe.orientation);
-    const QImage corner = readClipped(path, probe.format, cornerClip);
+    const QImage corner = checkedImage(readClipped(path, probe.format, cornerClip));
     if (corner.size() != cornerClip.size()) return result;
 
     result.naturalSize = uprightFull;
@@ -141,14 +190,11 @@ LoadedPicture decodeParts(const QString& path, const Probe& probe,
     }
 
     const QSize hintSize = storedHintSize(probe, options);
-    QImage hint = readReduced(path, probe.format, hintSize);
+    QImage hint = checkedImage(readReduced(path, probe.format, hintSize));
     if (hint.isNull()) return LoadedPicture{};
     if (hint.size() != hintSize) hint = averagedTo(hint, hintSize);
-
-    result.master = toBitmap(upright(corner, probe.orientation));
-    result.hint = upright(hint, probe.orientation);
-    result.status = PictureLoadStatus::Loaded;
-    return result;
+    return loaded(uprightFull, upright(corner, probe.orientation),
+                  upright(hint, probe.orientation));
 }
 
 bool leavesRowsUnwritten(const QByteArray& format) {
@@ -167,11 +213,11 @@ LoadedPicture decodeWhole(const QString& path, const Probe& probe,
         // Qt's BMP reader fills in an image of the announced size and format
         // in place and skips rows a short file or a run-length code leaves
         // out; start them black instead of with stale memory.
-        stored = QImage(probe.storedSize, probe.pixelFormat);
+        stored = allocateImage(probe.storedSize, probe.pixelFormat);
         if (stored.isNull()) return result;
         stored.fill(0);
     }
-    if (!reader.read(&stored) || stored.isNull()) return result;
+    if (!reader.read(&stored) || checkedImage(stored).isNull()) return result;
     if (areaOf(stored.size()) > options.maxPixels) return result;
 
     const QSize uprightFull = uprightSize(stored.size(), probe.orientation);
@@ -182,11 +228,9 @@ LoadedPicture decodeWhole(const QString& path, const Probe& probe,
     }
     const QRect cornerRect =
         storedRectOf(cornerOf(uprightFull, options), stored.size(), probe.orientation);
-    result.master = toBitmap(upright(stored.copy(cornerRect), probe.orientation));
-    result.hint =
-        turnUpright(averagedTo(stored, storedHintSize(probe, options)), probe.orientation);
-    result.status = PictureLoadStatus::Loaded;
-    return result;
+    const QImage corner = upright(checkedImage(stored.copy(cornerRect)), probe.orientation);
+    const QImage hint = averagedTo(stored, storedHintSize(probe, options));
+    return loaded(uprightFull, corner, hint.isNull() ? hint : turnUpright(hint, probe.orientation));
 }
 
 }  // namespace
@@ -197,11 +241,15 @@ LoadedPicture LoadPicture(const QString& path, const PictureLoadOptions& options
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile() || !info.isReadable()) return {};
 
-    const ReaderAllocationLimit limit(options.maxDecodeBytes);
-    const std::optional<Probe> header = probe(path);
-    if (!header || !withinBudget(*header, options)) return {};
-    return header->decodesParts ? decodeParts(path, *header, options)
-                                : decodeWhole(path, *header, options);
+    try {
+        const ReaderAllocationLimit limit(options.maxDecodeBytes);
+        const std::optional<Probe> header = probe(path, options);
+        if (!header || !withinBudget(*header, options)) return {};
+        return header->decodesParts ? decodeParts(path, *header, options)
+                                    : decodeWhole(path, *header, options);
+    } catch (const std::exception&) {
+        return {};  // out of memory in one of our own buffers
+    }
 }
 
 }  // namespace qx

@@ -29,6 +29,13 @@ struct PictureLoadOptions {
     // formats that must be decoded whole, the coefficient buffer plus output
     // for JPEG. Also the limit Qt's reader enforces while we read.
     qint64 maxDecodeBytes = qint64(512) << 20;
+    // A progressive JPEG needs a handful of scans; thousands of empty ones
+    // only cost time, each one a pass over the whole picture.
+    int maxJpegScans = 300;
+    // Largest JPEG decoding work accepted, in 8 x 8 block steps summed over
+    // every read the load makes: about two seconds on a modest machine. A
+    // 100-megapixel progressive photo needs a sixth of it.
+    qint64 maxJpegWork = qint64(200) << 20;
 };
 
 struct LoadedPicture {
@@ -50,10 +57,15 @@ struct LoadedPicture {
 // JPEG decodes only what the game shows: the stored rows down to the
 // master's corner and a DCT-reduced whole for the hint, so a 100-megapixel
 // photo needs a few megabytes. Other formats are decoded whole, within
-// maxDecodeBytes. A truncated file the decoder can still show is accepted:
-// JPEG fills the missing part grey, GIF and BMP black.
+// maxDecodeBytes counted at each decoder's real peak (GIF and TIFF hold a
+// second full-size buffer while decoding). A size Qt's reader would refuse is
+// refused before any decoding. A truncated file the decoder can still show is
+// accepted: JPEG fills the missing part grey, GIF and BMP black; a file with
+// no pixel data at all is Unreadable.
 //
-// Never throws; bad input of any kind gives Unreadable.
+// Never throws; bad input of any kind, and running out of memory, give
+// Unreadable. Safe to call from any thread, one load at a time (Qt's reader
+// limit is process-wide).
 LoadedPicture LoadPicture(const QString& path, const PictureLoadOptions& options = {});
 
 }  // namespace qx
