@@ -25,7 +25,8 @@ zbButtons_H& Start::Command2() {
 }
 
 bool Start::Form_Load() {
-    if (!lock_.tryAcquire()) {
+    // Only a live copy refuses; without any place for a lock the game starts.
+    if (lock_.tryAcquire() == LockOutcome::HeldByAnother) {
         showMessage(
             {nullptr, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kAlreadyRunning)});
         return false;

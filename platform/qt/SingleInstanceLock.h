@@ -1,26 +1,40 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <QLockFile>
 #include <QString>
 
 namespace qx {
+
+enum class LockOutcome {
+    Acquired,       // this copy holds the lock (or already did)
+    HeldByAnother,  // a live copy holds it
+    Unavailable,    // no lock file can be made here: nothing to tell the player
+};
 
 // One running copy per user. The lock file is taken atomically, so of two
 // copies starting at once exactly one wins; a lock left by a copy that died
 // is taken over. It is held until this object goes.
 class SingleInstanceLock {
 public:
+    // An empty path means no lock can be had (tryAcquire says Unavailable).
     explicit SingleInstanceLock(const QString& path = defaultPath());
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
-    // True when this copy now holds the lock (or already did).
-    bool tryAcquire();
+    LockOutcome tryAcquire();
     bool isHeld() const { return lock_.isLocked(); }
     const QString& path() const { return path_; }
 
-    // In the user's runtime folder, or a per-user name in the temp folder.
+    // The user's lock, the same for every copy whatever its environment.
     static QString defaultPath();
+
+    // The lock in `runtimeRoot`/<uid> when that folder is private to `uid`,
+    // else in `tempRoot`/quiltrix-<uid>, made private (0700) if needed. Empty
+    // when neither can be a private folder of `uid` (someone else owns it, or
+    // nothing can be created there).
+    static QString lockPathFor(uid_t uid, const QString& runtimeRoot, const QString& tempRoot);
 
 private:
     QString path_;

@@ -1,9 +1,15 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -13,8 +19,8 @@ namespace qx {
 namespace {
 
 // Starts the helper program on `path` and returns what it answered.
-QString startHolder(QProcess& holder, const QString& path) {
-    holder.start(QStringLiteral(QX_LOCK_HOLDER), {path});
+QString startHolder(QProcess& holder, const QStringList& arguments) {
+    holder.start(QStringLiteral(QX_LOCK_HOLDER), arguments);
     if (!holder.waitForStarted(10000) || !holder.waitForReadyRead(10000))
         return QStringLiteral("no answer");
     return QString::fromLatin1(holder.readLine()).trimmed();
@@ -28,66 +34,176 @@ protected:
 
 TEST_F(SingleInstanceLockTest, ASecondLockInTheSameProcessIsRefusedUntilTheFirstGoes) {
     auto first = std::make_unique<SingleInstanceLock>(path());
-    ASSERT_TRUE(first->tryAcquire());
-    EXPECT_TRUE(first->tryAcquire()) << "asking again keeps the lock";
+    ASSERT_EQ(first->tryAcquire(), LockOutcome::Acquired);
+    EXPECT_EQ(first->tryAcquire(), LockOutcome::Acquired) << "asking again keeps the lock";
     {
         SingleInstanceLock second(path());
-        EXPECT_FALSE(second.tryAcquire());
+        EXPECT_EQ(second.tryAcquire(), LockOutcome::HeldByAnother);
         EXPECT_FALSE(second.isHeld());
     }
     first.reset();
     SingleInstanceLock third(path());
-    EXPECT_TRUE(third.tryAcquire());
+    EXPECT_EQ(third.tryAcquire(), LockOutcome::Acquired);
 }
 
 TEST_F(SingleInstanceLockTest, ALockHeldByAnotherRunningCopyIsRefusedBothWays) {
     QProcess holder;
-    ASSERT_EQ(startHolder(holder, path()), QStringLiteral("locked"));
+    ASSERT_EQ(startHolder(holder, {path()}), QStringLiteral("locked"));
     SingleInstanceLock mine(path());
-    EXPECT_FALSE(mine.tryAcquire());
+    EXPECT_EQ(mine.tryAcquire(), LockOutcome::HeldByAnother);
     holder.closeWriteChannel();
     ASSERT_TRUE(holder.waitForFinished(10000));
 
-    ASSERT_TRUE(mine.tryAcquire()) << "a copy that ended cleanly frees the lock";
+    ASSERT_EQ(mine.tryAcquire(), LockOutcome::Acquired)
+        << "a copy that ended cleanly frees the lock";
     QProcess late;
-    EXPECT_EQ(startHolder(late, path()), QStringLiteral("refused"));
+    EXPECT_EQ(startHolder(late, {path()}), QStringLiteral("refused"));
     late.closeWriteChannel();
     late.waitForFinished(10000);
 }
 
 TEST_F(SingleInstanceLockTest, ALockLeftByAKilledCopyIsTakenOver) {
     QProcess holder;
-    ASSERT_EQ(startHolder(holder, path()), QStringLiteral("locked"));
+    ASSERT_EQ(startHolder(holder, {path()}), QStringLiteral("locked"));
     holder.kill();
     ASSERT_TRUE(holder.waitForFinished(10000));
     ASSERT_TRUE(QFile::exists(path())) << "the killed copy leaves its lock file behind";
 
     SingleInstanceLock next(path());
-    EXPECT_TRUE(next.tryAcquire());
+    EXPECT_EQ(next.tryAcquire(), LockOutcome::Acquired);
 }
 
-TEST_F(SingleInstanceLockTest, ALiveLockNeverGoesStaleWithAge) {
-    QProcess holder;
-    ASSERT_EQ(startHolder(holder, path()), QStringLiteral("locked"));
-    // Age the lock file well past QLockFile's default stale time of 30 s.
+TEST_F(SingleInstanceLockTest, ALiveOwnersLockNeverGoesStaleWithAge) {
+    // Qt's own file lock keeps a live holder's file from being removed, so
+    // write the lock as a copy would that no longer holds the file lock: the
+    // contents of a real lock of this (live) process, an hour old. Age alone
+    // must not make it stale while its owner runs.
+    const QString model = dir.filePath(QStringLiteral("model.lock"));
+    QByteArray contents;
+    {
+        QLockFile own(model);
+        ASSERT_TRUE(own.tryLock(0));
+        QFile file(model);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        contents = file.readAll();
+    }
     QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(contents), contents.size());
+    ASSERT_TRUE(file.flush()) << "written before it is aged";
     ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                  QFileDevice::FileModificationTime));
     file.close();
+
     SingleInstanceLock mine(path());
-    EXPECT_FALSE(mine.tryAcquire());
-    holder.closeWriteChannel();
-    holder.waitForFinished(10000);
+    EXPECT_EQ(mine.tryAcquire(), LockOutcome::HeldByAnother);
+    EXPECT_TRUE(QFile::exists(path()));
 }
 
-TEST(SingleInstanceLockPath, IsPerUserAndOutsideTheWorkingFolder) {
-    const QString path = SingleInstanceLock::defaultPath();
-    EXPECT_TRUE(QFileInfo(path).isAbsolute());
-    EXPECT_TRUE(path.endsWith(QLatin1String(".lock")));
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty()) {
-        EXPECT_TRUE(path.contains(QString::number(::getuid())));
+TEST_F(SingleInstanceLockTest, NoPlaceForALockIsNotAnotherCopy) {
+    SingleInstanceLock nowhere{QString()};
+    EXPECT_EQ(nowhere.tryAcquire(), LockOutcome::Unavailable);
+    SingleInstanceLock missing(dir.filePath(QStringLiteral("no/such/folder/quiltrix.lock")));
+    EXPECT_EQ(missing.tryAcquire(), LockOutcome::Unavailable);
+}
+
+class LockPathTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString folder(const QString& name, int mode) {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(QDir().mkpath(path));
+        EXPECT_EQ(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+        return path;
+    }
+    static int modeOf(const QString& path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777)
+                                                                       : -1;
+    }
+    const QString uid = QString::number(::getuid());
+};
+
+TEST_F(LockPathTest, RuntimeFolderWhenPrivateElseAPrivateFolderInTemp) {
+    const QString runtime = dir.filePath(QStringLiteral("run"));
+    const QString temp = folder(QStringLiteral("tmp"), 01777);
+    folder(QStringLiteral("run/") + uid, 0700);
+    EXPECT_EQ(SingleInstanceLock::lockPathFor(::getuid(), runtime, temp),
+              runtime + QLatin1Char('/') + uid + QStringLiteral("/quiltrix.lock"));
+
+    folder(QStringLiteral("run/") + uid, 0755);
+    const QString inTemp = temp + QStringLiteral("/quiltrix-") + uid;
+    EXPECT_EQ(SingleInstanceLock::lockPathFor(::getuid(), runtime, temp),
+              inTemp + QStringLiteral("/quiltrix.lock"));
+    EXPECT_EQ(modeOf(inTemp), 0700);
+
+    // A folder left open to others is closed again before use.
+    ASSERT_EQ(::chmod(QFile::encodeName(inTemp).constData(), 0777), 0);
+    EXPECT_FALSE(SingleInstanceLock::lockPathFor(::getuid(), runtime, temp).isEmpty());
+    EXPECT_EQ(modeOf(inTemp), 0700);
+}
+
+TEST_F(LockPathTest, NoUsableFolderGivesNoPathAndNeverTheRoot) {
+    const QString plainFile = dir.filePath(QStringLiteral("file"));
+    QFile file(plainFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString none = dir.filePath(QStringLiteral("none"));
+    EXPECT_EQ(SingleInstanceLock::lockPathFor(::getuid(), none, plainFile), QString());
+    EXPECT_EQ(SingleInstanceLock::lockPathFor(::getuid(), none, QStringLiteral("/")), QString());
+    EXPECT_EQ(SingleInstanceLock::lockPathFor(::getuid(), none, QString()), QString());
+
+    // A link planted where the folder would be is not followed.
+    const QString temp = folder(QStringLiteral("tmp"), 01777);
+    const QString elsewhere = folder(QStringLiteral("elsewhere"), 0700);
+    ASSERT_TRUE(QFile::link(elsewhere, temp + QStringLiteral("/quiltrix-") + uid));
+    EXPECT_EQ(SingleInstanceLock::lockPathFor(::getuid(), none, temp), QString());
+}
+
+QProcessEnvironment environmentWith(const QString& name, const QString& value) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.remove(QStringLiteral("TMPDIR"));
+    if (!name.isEmpty()) environment.insert(name, value);
+    return environment;
+}
+
+TEST_F(LockPathTest, CopiesStartedWithDifferentEnvironmentsMeetAtOneLock) {
+    const QString privateRuntime = folder(QStringLiteral("xdg"), 0700);
+    const QList<QProcessEnvironment> environments = {
+        environmentWith(QStringLiteral("XDG_RUNTIME_DIR"), privateRuntime),
+        environmentWith(QString(), QString()),
+        environmentWith(QStringLiteral("TMPDIR"), QStringLiteral("/var/tmp")),
+        environmentWith(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("missing"))),
+    };
+
+    QStringList paths;
+    for (const QProcessEnvironment& environment : environments) {
+        QProcess printer;
+        printer.setProcessEnvironment(environment);
+        printer.start(QStringLiteral(QX_LOCK_HOLDER), {QStringLiteral("--default-path")});
+        ASSERT_TRUE(printer.waitForFinished(10000));
+        paths << QString::fromLocal8Bit(printer.readAllStandardOutput()).trimmed();
+    }
+    EXPECT_EQ(paths.count(paths.first()), paths.size()) << paths.join(u' ').toStdString();
+    EXPECT_TRUE(QFileInfo(paths.first()).isAbsolute());
+    EXPECT_FALSE(QFileInfo(paths.first()).absolutePath() == QLatin1String("/"));
+
+    // The same with real locks, under roots of this test's own.
+    const QString runtime = dir.filePath(QStringLiteral("run"));
+    const QString temp = folder(QStringLiteral("tmp"), 01777);
+    std::vector<std::unique_ptr<QProcess>> copies;
+    QStringList answers;
+    for (const QProcessEnvironment& environment : environments) {
+        copies.push_back(std::make_unique<QProcess>());
+        copies.back()->setProcessEnvironment(environment);
+        answers << startHolder(*copies.back(), {QStringLiteral("--roots"), runtime, temp});
+    }
+    EXPECT_EQ(answers.count(QStringLiteral("locked")), 1) << answers.join(u' ').toStdString();
+    EXPECT_EQ(answers.count(QStringLiteral("refused")), answers.size() - 1);
+    for (auto& copy : copies) {
+        copy->closeWriteChannel();
+        copy->waitForFinished(10000);
     }
 }
 

@@ -53,7 +53,7 @@ TEST_F(StartTest, LoadShowsTheWindowCentredAndHoldsTheLock) {
 
 TEST_F(StartTest, ASecondCopyIsToldAndShowsNothing) {
     SingleInstanceLock running(lockPath());
-    ASSERT_TRUE(running.tryAcquire());
+    ASSERT_EQ(running.tryAcquire(), LockOutcome::Acquired);
 
     SingleInstanceLock mine(lockPath());
     Program program(mine);
@@ -68,6 +68,16 @@ TEST_F(StartTest, ASecondCopyIsToldAndShowsNothing) {
     EXPECT_EQ(program.mainWindow(), nullptr);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->isVisible()) << qPrintable(w->objectName());
+}
+
+TEST_F(StartTest, WithNoPlaceForALockTheGameStartsSilently) {
+    SingleInstanceLock nowhere{QString()};
+    Program program(nowhere);
+    EXPECT_TRUE(program.begin());
+    EXPECT_TRUE(shown.empty()) << "refusing would claim a copy that does not run";
+    ASSERT_NE(program.startWindow(), nullptr);
+    EXPECT_TRUE(program.startWindow()->isVisible());
+    program.startWindow()->close();
 }
 
 TEST_F(StartTest, StartOpensTheMainWindowAndCloses) {
