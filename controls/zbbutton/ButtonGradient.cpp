@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gdi/GdiSurface.h"
+
 namespace qx {
 
 namespace {
@@ -70,6 +72,19 @@ std::vector<GradientBand> GradientBands(long gradientMode, int width, int height
         bands.push_back({rect, table[static_cast<std::size_t>(reversed ? count - i : i)]});
     }
     return bands;
+}
+
+}  // namespace qx
+
+namespace qx {
+
+void GradientFill(GdiSurface& surface, long gradientMode, QSize screen, RgbColor from,
+                  RgbColor to) {
+    const bool horizontal = gradientMode <= kGradientRightToLeft;
+    const int extent = horizontal ? screen.width() : screen.height();
+    for (const GradientBand& band :
+         GradientBands(gradientMode, surface.width(), surface.height(), extent, from, to))
+        surface.FillRect(band.rect, static_cast<ColorRef>(band.color));
 }
 
 }  // namespace qx

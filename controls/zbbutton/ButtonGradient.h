@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <vector>
 
 #include "controls/zbbutton/ButtonState.h"
@@ -33,5 +34,16 @@ struct GradientBand {
 // mode and for an empty face.
 std::vector<GradientBand> GradientBands(long gradientMode, int width, int height, int screenExtent,
                                         RgbColor from, RgbColor to);
+
+}  // namespace qx
+
+namespace qx {
+
+class GdiSurface;
+
+// Paints the whole surface (through its clip) in GradientMode's bands from
+// `from` to `to`. `screen` is the size in pixels of the screen the button is
+// on: the extent along the gradient axis decides the band size.
+void GradientFill(GdiSurface& surface, long gradientMode, QSize screen, RgbColor from, RgbColor to);
 
 }  // namespace qx

@@ -144,7 +144,7 @@ QRegion placedInside(const QRegion& inner, const QRegion& outline, int inset) {
 
 }  // namespace
 
-Bitmap PrepareImage(const Bitmap& picture, int width, int height, PictureOutline* outline) {
+Bitmap prepareKeyedImage(const Bitmap& picture, int width, int height, PictureOutline* outline) {
     Bitmap image = stretchNearest(picture, width, height);
     if (image.isNull()) {
         if (outline) *outline = {};
@@ -207,21 +207,12 @@ void TransparentBlit(Bitmap& dest, const GdiRect& destRect, const Bitmap& source
     BitBlt(dest, destRect.left, destRect.top, destW, destH, work, 0, 0, Rop::SrcCopy);
 }
 
-void DrawDisabledSilhouette(Bitmap& dest, const GdiRect& destRect, const Bitmap& picture) {
-    if (picture.isNull() || destRect.isEmpty()) return;
-    // Copying colour to a one-bit mask with a white background colour: white
-    // becomes 1, every other colour 0.
-    Bitmap bits(picture.width(), picture.height());
+void monochromeAgainstWhite(Bitmap& picture) {
     for (int y = 0; y < picture.height(); ++y) {
-        const Pixel* s = picture.row(y);
-        Pixel* b = bits.row(y);
+        Pixel* row = picture.row(y);
         for (int x = 0; x < picture.width(); ++x)
-            b[x] = (s[x] & kRgbMask) == (kWhite & kRgbMask) ? kWhite : kBlack;
+            row[x] = (row[x] & kRgbMask) == (kWhite & kRgbMask) ? kWhite : kBlack;
     }
-    // Where the source bit is 1 the destination stays, where it is 0 the brush is taken.
-    constexpr auto kKeepWhereSetElseBrush = static_cast<Rop>(0x00B8074A);
-    BitBlt(dest, destRect.left, destRect.top, destRect.width(), destRect.height(), bits, 0, 0,
-           kKeepWhereSetElseBrush, rgb(0x80, 0x80, 0x80));
 }
 
 void DrawIconPicture(Bitmap& dest, const GdiRect& destRect, const QImage& icon) {

@@ -32,8 +32,8 @@ struct PictureOutline {
 // so lossy or antialiased backgrounds become one exact key colour. Only the
 // picture's own pixels are scanned. With `outline`, the pixels that are not
 // key-coloured make up the outline region of a custom shape.
-Bitmap PrepareImage(const Bitmap& picture, int width, int height,
-                    PictureOutline* outline = nullptr);
+Bitmap prepareKeyedImage(const Bitmap& picture, int width, int height,
+                         PictureOutline* outline = nullptr);
 
 // The key-colour transparent copy of `source` onto `dest`, stretched into
 // destRect (to at most cx x cy when given, keeping the aspect). Pixels of
@@ -41,10 +41,9 @@ Bitmap PrepareImage(const Bitmap& picture, int width, int height,
 void TransparentBlit(Bitmap& dest, const GdiRect& destRect, const Bitmap& source, int cx = 0,
                      int cy = 0);
 
-// A disabled button's picture: `picture` (its key colour already drawn as
-// white, at destRect's size) becomes a flat 0x808080 shape on `dest`; white
-// areas let the face show through.
-void DrawDisabledSilhouette(Bitmap& dest, const GdiRect& destRect, const Bitmap& picture);
+// A colour picture copied to one bit per pixel against a white background
+// colour: white pixels become 1 (white), every other colour 0 (black).
+void monochromeAgainstWhite(Bitmap& picture);
 
 // An icon is drawn with its own transparency (alpha), at destRect's size.
 void DrawIconPicture(Bitmap& dest, const GdiRect& destRect, const QImage& icon);

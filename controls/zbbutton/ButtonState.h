@@ -9,6 +9,7 @@
 #include "platform/gdi/GdiRect.h"
 #include "platform/qt/DesignFont.h"
 #include "platform/qt/OleColor.h"
+#include "platform/raster/Bitmap.h"
 
 namespace qx {
 
@@ -79,6 +80,10 @@ struct ButtonState {
     bool PictureIsIcon = false;
     int ImageWidth = 0;
     int ImageHeight = 0;
+    // The picture as the key-colour rules read it (bitmaps only), and its copy
+    // sized for the face, rebuilt whenever the picture rectangle changes size.
+    Bitmap KeyedPicture;
+    Bitmap CachedImage;
 
     DerivedColors colors;
 

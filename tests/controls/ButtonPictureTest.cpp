@@ -9,7 +9,6 @@ namespace qx {
 namespace {
 
 constexpr Pixel kFace = rgb(200, 180, 160);
-constexpr Pixel kGrey = rgb(0x80, 0x80, 0x80);
 
 // A w x h picture of `background` with a `motif` square at (2,2)-(6,6).
 Bitmap squarePicture(int w, int h, Pixel background, Pixel motif) {
@@ -26,7 +25,7 @@ TEST(PrepareImage, BackgroundWithinThreeBecomesTheKeyAndFourStays) {
     picture.setPixel(7, 1, rgb(104, 150, 200));  // 4 off in red
     picture.setPixel(0, 7, rgb(100, 150, 196));  // 4 off in blue
 
-    const Bitmap prepared = PrepareImage(picture, 8, 8);
+    const Bitmap prepared = prepareKeyedImage(picture, 8, 8);
     EXPECT_EQ(prepared.pixel(7, 0), key);
     EXPECT_EQ(prepared.pixel(7, 1), rgb(104, 150, 200));
     EXPECT_EQ(prepared.pixel(0, 7), rgb(100, 150, 196));
@@ -44,7 +43,7 @@ TEST(PrepareImage, MotifPixelOfTheTopLeftColourVanishes) {
     picture.setPixel(0, 0, key);  // the top-left pixel belongs to the motif
     picture.setPixel(4, 4, rgb(2, 1, 3));
     Bitmap face(8, 8, kFace);
-    TransparentBlit(face, {0, 0, 8, 8}, PrepareImage(picture, 8, 8));
+    TransparentBlit(face, {0, 0, 8, 8}, prepareKeyedImage(picture, 8, 8));
     EXPECT_EQ(face.pixel(0, 0), kFace);
     EXPECT_EQ(face.pixel(4, 4), kFace);
     EXPECT_EQ(face.pixel(3, 3), rgb(40, 40, 40));
@@ -52,16 +51,16 @@ TEST(PrepareImage, MotifPixelOfTheTopLeftColourVanishes) {
 }
 
 TEST(PrepareImage, ResizesToTheRequestedSize) {
-    const Bitmap prepared = PrepareImage(squarePicture(8, 8, kWhite, kBlack), 16, 4);
+    const Bitmap prepared = prepareKeyedImage(squarePicture(8, 8, kWhite, kBlack), 16, 4);
     EXPECT_EQ(prepared.width(), 16);
     EXPECT_EQ(prepared.height(), 4);
-    EXPECT_TRUE(PrepareImage(Bitmap(), 16, 16).isNull());
-    EXPECT_TRUE(PrepareImage(squarePicture(8, 8, kWhite, kBlack), 0, 5).isNull());
+    EXPECT_TRUE(prepareKeyedImage(Bitmap(), 16, 16).isNull());
+    EXPECT_TRUE(prepareKeyedImage(squarePicture(8, 8, kWhite, kBlack), 0, 5).isNull());
 }
 
 TEST(PrepareImage, OutlineFollowsThePictureAndInnerRegionsSitInside) {
     PictureOutline outline;
-    PrepareImage(squarePicture(10, 10, kWhite, kBlack), 10, 10, &outline);
+    prepareKeyedImage(squarePicture(10, 10, kWhite, kBlack), 10, 10, &outline);
     EXPECT_EQ(outline.outline, QRegion(2, 2, 4, 4));
     EXPECT_EQ(outline.inner1, QRegion(3, 3, 2, 2));
     EXPECT_TRUE(outline.inner2.isEmpty());
@@ -71,7 +70,7 @@ TEST(PrepareImage, OutlineFollowsThePictureAndInnerRegionsSitInside) {
     for (int y = 2; y < 18; ++y)
         for (int x = 2; x < 18; ++x)
             if (x < 8 || x >= 12 || y < 8 || y >= 12) ring.setPixel(x, y, kBlack);
-    PrepareImage(ring, 20, 20, &outline);
+    prepareKeyedImage(ring, 20, 20, &outline);
     EXPECT_TRUE(outline.outline.contains(QPoint(2, 2)));
     EXPECT_FALSE(outline.outline.contains(QPoint(10, 10)));
     EXPECT_FALSE(outline.outline.contains(QPoint(1, 10)));
@@ -83,7 +82,7 @@ TEST(PrepareImage, OutlineFollowsThePictureAndInnerRegionsSitInside) {
 }
 
 TEST(TransparentBlit, StretchesIntoTheRectangleAndKeepsAspectWhenLimited) {
-    const Bitmap picture = PrepareImage(squarePicture(8, 8, kWhite, kBlack), 8, 8);
+    const Bitmap picture = prepareKeyedImage(squarePicture(8, 8, kWhite, kBlack), 8, 8);
     Bitmap face(20, 20, kFace);
     TransparentBlit(face, {2, 2, 18, 18}, picture);  // 8 -> 16, each pixel doubled
     EXPECT_EQ(face.pixel(2 + 4, 2 + 4), kBlack);
@@ -97,17 +96,6 @@ TEST(TransparentBlit, StretchesIntoTheRectangleAndKeepsAspectWhenLimited) {
     EXPECT_EQ(narrow.pixel(3, 10), kFace);
 }
 
-TEST(DisabledSilhouette, GreyShapeWhereThePictureIsAndFaceWhereItWasWhite) {
-    Bitmap picture = squarePicture(8, 8, kWhite, rgb(200, 30, 30));
-    picture.setPixel(3, 3, rgb(250, 250, 250));  // not pure white: part of the shape
-    Bitmap face(10, 10, kFace);
-    DrawDisabledSilhouette(face, {1, 1, 9, 9}, picture);
-    EXPECT_EQ(face.pixel(1 + 2, 1 + 2), kGrey);
-    EXPECT_EQ(face.pixel(1 + 3, 1 + 3), kGrey);
-    EXPECT_EQ(face.pixel(1 + 0, 1 + 0), kFace);
-    EXPECT_EQ(face.pixel(0, 0), kFace);
-}
-
 TEST(KeyedPicture, AlphaPicturesGetAKeyNoOpaquePixelMatches) {
     // The game's pictures: transparent black corners, near-black outlines.
     QImage picture(6, 6, QImage::Format_ARGB32);
@@ -118,7 +106,7 @@ TEST(KeyedPicture, AlphaPicturesGetAKeyNoOpaquePixelMatches) {
     const Pixel key = keyed.pixel(0, 0);
     EXPECT_NE(key & kRgbMask, rgb(255, 0, 255) & kRgbMask);
     Bitmap face(6, 6, kFace);
-    TransparentBlit(face, {0, 0, 6, 6}, PrepareImage(keyed, 6, 6));
+    TransparentBlit(face, {0, 0, 6, 6}, prepareKeyedImage(keyed, 6, 6));
     EXPECT_EQ(face.pixel(0, 0), kFace);
     EXPECT_EQ(face.pixel(2, 2), rgb(1, 2, 1));
     EXPECT_EQ(face.pixel(3, 3), rgb(255, 0, 255));

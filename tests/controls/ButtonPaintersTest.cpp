@@ -1,0 +1,276 @@
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include "controls/zbbutton/ButtonColors.h"
+#include "controls/zbbutton/ButtonPainters.h"
+#include "controls/zbbutton/ButtonPictureDraw.h"
+
+namespace qx {
+namespace {
+
+constexpr RgbColor kBack = 0xC0C0C0;
+constexpr RgbColor kWhiteRgb = 0xFFFFFF;
+constexpr RgbColor kGreyRgb = 0x808080;
+constexpr RgbColor kSoft = 0xE9E9E9;
+constexpr RgbColor kFaceShown = -2;  // no edge: the face shows
+const QSize kScreen(1280, 800);
+
+ButtonState button(long style, int w = 40, int h = 20) {
+    ButtonState s;
+    s.props.ButtonStyle = style;
+    s.props.BackColor = s.props.HoverBackColor = s.props.GradientColor = kBack;
+    s.props.ForeColor = 0;
+    s.Width = w;
+    s.Height = h;
+    s.ContentRight = w;
+    s.colors = deriveColors(s.props);
+    return s;
+}
+
+int redraw(ButtonState& s, GdiSurface& surface) {
+    RedrawContext context{s, surface, kScreen, {}};
+    return Redraw(context);
+}
+
+enum class Look { Idle, Default, Pressed, Checked };
+
+void setLook(ButtonState& s, Look look) {
+    switch (look) {
+        case Look::Idle:
+            break;
+        case Look::Default:
+            s.StateFlags = kDefaultShown;
+            break;
+        case Look::Pressed:
+            s.StateFlags = kPressed | kHot;
+            s.IsHovering = true;
+            break;
+        case Look::Checked:
+            s.props.Mode = 1;
+            s.props.Value = true;
+            break;
+    }
+}
+
+// A pixel in the middle of each segment, entries 1..12 (inner, middle, outer
+// ring; left, top, right, bottom).
+QPoint segmentProbe(int entry, int w, int h) {
+    const int inset = 2 - (entry - 1) / 4;
+    switch ((entry - 1) % 4) {
+        case 0:
+            return {inset, h / 2};
+        case 1:
+            return {w / 2, inset};
+        case 2:
+            return {w - 1 - inset, h / 2};
+        default:
+            return {w / 2, h - 1 - inset};
+    }
+}
+
+struct EdgeCase {
+    long style;
+    Look look;
+    std::array<RgbColor, 12> rings;  // entries 1..12
+};
+
+class EdgeRingsTest : public ::testing::TestWithParam<EdgeCase> {};
+
+TEST_P(EdgeRingsTest, EverySegmentHasItsTableColour) {
+    const EdgeCase& c = GetParam();
+    ButtonState s = button(c.style);
+    setLook(s, c.look);
+    GdiSurface surface;
+    ASSERT_EQ(redraw(s, surface), kShowFace);
+    const RgbColor face = c.look == Look::Checked ? s.colors.CheckedFaceColor : s.colors.FaceColor;
+    for (int entry = 1; entry <= 12; ++entry) {
+        const QPoint at = segmentProbe(entry, s.Width, s.Height);
+        RgbColor want = c.rings[static_cast<size_t>(entry - 1)];
+        if (want == kFaceShown) want = face;
+        EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(at.x(), at.y())), want)
+            << "entry " << entry << " at " << at.x() << "," << at.y();
+    }
+}
+
+constexpr RgbColor F = kFaceShown;
+INSTANTIATE_TEST_SUITE_P(
+    Soft3DAndClassic3D, EdgeRingsTest,
+    ::testing::Values(
+        EdgeCase{0,
+                 Look::Idle,
+                 {F, F, F, F, kSoft, kSoft, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, 0, 0}},
+        EdgeCase{0,
+                 Look::Default,
+                 {kSoft, kSoft, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, 0, 0, 0, 0, 0, 0}},
+        EdgeCase{
+            0, Look::Pressed, {F, F, F, F, F, F, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, 0, 0}},
+        EdgeCase{0, Look::Checked, {F, F, F, F, F, F, kSoft, kSoft, 0, 0, kWhiteRgb, kWhiteRgb}},
+        EdgeCase{1,
+                 Look::Idle,
+                 {kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, kGreyRgb,
+                  kGreyRgb, 0, 0, 0, 0}},
+        EdgeCase{1,
+                 Look::Default,
+                 {kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, kGreyRgb,
+                  kGreyRgb, 0, 0, 0, 0}},
+        EdgeCase{1,
+                 Look::Pressed,
+                 {kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb, kWhiteRgb,
+                  kWhiteRgb, 0, 0, 0, 0}},
+        EdgeCase{1,
+                 Look::Checked,
+                 {kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb, kWhiteRgb,
+                  kWhiteRgb, 0, 0, 0, 0}}));
+
+TEST(EdgeRings, CornersBelongToTheLeftAtTopLeftAndToTheShadowElsewhere) {
+    ButtonState s = button(0);
+    GdiSurface surface;
+    redraw(s, surface);
+    const int r = s.Width - 1, b = s.Height - 1;
+    EXPECT_EQ(surface.GetPixel(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(surface.GetPixel(r, 0), 0u);
+    EXPECT_EQ(surface.GetPixel(0, b), 0u);
+    EXPECT_EQ(surface.GetPixel(r, b), 0u);
+    EXPECT_EQ(surface.GetPixel(1, 1), static_cast<ColorRef>(kSoft));
+    EXPECT_EQ(surface.GetPixel(r - 1, b - 1), static_cast<ColorRef>(kGreyRgb));
+}
+
+TEST(RoundedShaded, DisabledShowsOnlyItsDarkenedOuterRing) {
+    ButtonState s = button(2);
+    s.props.Enabled = false;
+    GdiSurface surface;
+    redraw(s, surface);
+    const RgbColor outer = shiftedColor(s.colors.FaceColor, -84, true);
+    const RgbColor fill = shiftedColor(s.colors.FaceColor, -24, true);
+    for (int entry = 1; entry <= 12; ++entry) {
+        const QPoint at = segmentProbe(entry, s.Width, s.Height);
+        EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(at.x(), at.y())),
+                  entry >= 9 ? outer : fill)
+            << "entry " << entry;
+    }
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(1, 1)), outer);  // rounded corner
+}
+
+TEST(RoundedShaded, EnabledFaceDarkensRowByRowWithoutDividingByZero) {
+    ButtonState s = button(2, 40, 30);
+    GdiSurface surface;
+    redraw(s, surface);
+    // Row 3: -2.5 rounds to the even -2.
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(20, 3)),
+              shiftedColor(s.colors.FaceColor, -2, true));
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(20, 26)),
+              shiftedColor(s.colors.FaceColor, -22, true));
+    ButtonState flat = button(2, 40, 0);
+    EXPECT_EQ(redraw(flat, surface), kNothingToShow);
+}
+
+TEST(Gradient, RightToLeftOnAOnePixelWideButtonIsTheGradientColour) {
+    ButtonState s = button(5, 1, 20);  // hot-track: no edges while not hovered
+    s.props.GradientMode = 2;
+    s.props.GradientColor = 0x0000FF;
+    GdiSurface surface;
+    redraw(s, surface);
+    for (int y : {0, 10, 19}) EXPECT_EQ(surface.GetPixel(0, y), 0x0000FFu);
+    s.props.GradientMode = 1;
+    redraw(s, surface);
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(0, 10)), kBack);
+}
+
+TEST(Redraw, EveryStyleAndStatePaintsTheWholeFace) {
+    for (long style = 0; style <= 7; ++style) {
+        for (Look look : {Look::Idle, Look::Default, Look::Pressed, Look::Checked}) {
+            for (long shape : {0L, 4L, 6L}) {
+                ButtonState s = button(style, 30, 16);
+                s.props.ButtonShape = shape;
+                setLook(s, look);
+                GdiSurface surface(30, 16);
+                surface.FillRect({0, 0, 30, 16}, 0x123456);  // stale pixels
+                const int code = redraw(s, surface);
+                EXPECT_NE(code, kNothingToShow);
+                EXPECT_NE(surface.GetPixel(15, 8), 0x123456u)
+                    << "style " << style << " shape " << shape;
+            }
+        }
+    }
+}
+
+TEST(Redraw, DelayedDrawingPaintsNothing) {
+    ButtonState s = button(0);
+    s.DrawingDelayed = true;
+    GdiSurface surface(40, 20);
+    surface.FillRect({0, 0, 40, 20}, 0x123456);
+    EXPECT_EQ(redraw(s, surface), kNothingToShow);
+    EXPECT_EQ(surface.GetPixel(20, 10), 0x123456u);
+}
+
+QImage motifPicture(QRgb background, QRgb motif) {
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(background);
+    for (int y = 4; y < 12; ++y)
+        for (int x = 4; x < 12; ++x) image.setPixel(x, y, motif);
+    image.setPixel(6, 6, qRgb(255, 255, 255));  // white inside the motif
+    return image;
+}
+
+TEST(DrawPicture, DisabledBitmapIsAGreySilhouetteAndWhiteShowsTheFace) {
+    ButtonState s = button(0);
+    s.props.Picture = motifPicture(qRgb(0, 128, 0), qRgb(200, 20, 20));
+    RefreshPicture(s, false);
+    s.props.Enabled = false;
+    GdiSurface surface(40, 20);
+    surface.FillRect({0, 0, 40, 20}, 0x445566);
+    DrawPicture(s, surface, {2, 2, 18, 18});
+    EXPECT_EQ(surface.GetPixel(2 + 5, 2 + 5), 0x808080u);
+    EXPECT_EQ(surface.GetPixel(2 + 6, 2 + 6), 0x445566u);  // white in the picture
+    EXPECT_EQ(surface.GetPixel(2 + 1, 2 + 1), 0x445566u);  // key-colour background
+
+    s.props.Enabled = true;
+    DrawPicture(s, surface, {2, 2, 18, 18});
+    EXPECT_EQ(surface.GetPixel(2 + 5, 2 + 5), 0x1414C8u);
+}
+
+TEST(DrawPicture, IconKeepsItsOwnTransparencyAndIsNeverCached) {
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    icon.setPixel(8, 8, qRgba(0, 0, 0, 255));
+    icon.setPixel(0, 0, qRgba(10, 20, 30, 255));  // the top-left colour is no key for icons
+    ButtonState s = button(0);
+    s.props.Picture = icon;
+    RefreshPicture(s, true);
+    EXPECT_TRUE(s.PictureIsIcon);
+    GdiSurface surface(40, 20);
+    surface.FillRect({0, 0, 40, 20}, 0x445566);
+    DrawPicture(s, surface, {2, 2, 18, 18});
+    EXPECT_TRUE(s.CachedImage.isNull());
+    EXPECT_EQ(surface.GetPixel(2 + 8, 2 + 8), 0u);
+    EXPECT_EQ(surface.GetPixel(2, 2), 0x1E140Au);
+    EXPECT_EQ(surface.GetPixel(2 + 3, 2 + 3), 0x445566u);
+
+    s.props.Picture = motifPicture(qRgb(0, 128, 0), qRgb(200, 20, 20));
+    RefreshPicture(s, false);
+    EXPECT_FALSE(s.PictureIsIcon);
+    s.props.Picture = QImage();
+    RefreshPicture(s, false);
+    EXPECT_FALSE(s.hasPicture());
+}
+
+TEST(CustomShape, WindowRegionFollowsThePicture) {
+    ButtonState s = button(0, 16, 16);
+    s.props.ButtonShape = 7;
+    s.props.Picture = motifPicture(qRgb(0, 128, 0), qRgb(200, 20, 20));
+    RefreshPicture(s, false);
+    PrepareImage(s, 16, 16, true);
+    EXPECT_EQ(s.OuterRegion, QRegion(4, 4, 8, 8));
+    EXPECT_EQ(s.InnerRegion1, QRegion(5, 5, 6, 6));
+    EXPECT_EQ(s.InnerRegion2, QRegion(6, 6, 4, 4));
+
+    // Painted: the outline framed in the back colour, the picture inside.
+    GdiSurface surface;
+    EXPECT_EQ(redraw(s, surface), 3);
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(4, 8)), kBack);
+    EXPECT_EQ(surface.GetPixel(8, 8), 0x1414C8u);
+}
+
+}  // namespace
+}  // namespace qx
