@@ -4,7 +4,9 @@
 #include <QScreen>
 #include <vector>
 
+#include "controls/zbbutton/ButtonColors.h"
 #include "controls/zbbutton/ButtonGradient.h"
+#include "controls/zbbutton/ButtonPictureDraw.h"
 
 namespace qx {
 namespace {
@@ -103,6 +105,21 @@ void buildEllipse(ButtonState& state, GdiSurface& surface) {
     state.InnerRegion2 = EllipticRgn(2, 2, w - 2, h - 2);
 }
 
+// Shapes 7 and 8: the outline is the picture's non-background pixels (the
+// picture routines also place the two inner regions 1 and 2 pixels inside).
+void buildCustom(ButtonState& state, GdiSurface& surface) {
+    const bool wasDelayed = state.DrawingDelayed;
+    state.DrawingDelayed = true;
+    PrepareImage(state, state.Width, state.Height, true);
+    state.DrawingDelayed = wasDelayed;
+    if (state.props.ButtonShape == 8)
+        drawEllipseBevel(surface, state.Width, state.Height);
+    else
+        surface.FrameRgn(state.OuterRegion,
+                         static_cast<ColorRef>(TranslateColor(state.props.BackColor)));
+    surface.SelectClipRgn(state.InnerRegion1);
+}
+
 }  // namespace
 
 int slantWidth(int height) {
@@ -119,7 +136,8 @@ int widenedSlantWidth(long buttonShape, int width, int height) {
 
 void BuildShapeRegion(ButtonState& state, GdiSurface& surface, const SetButtonWidth& setWidth) {
     const long shape = state.props.ButtonShape;
-    if (shape >= 7) return;  // outlines taken from the picture are built by its routines
+    // Custom shapes keep their previous outline until there is a picture to take one from.
+    if (shape >= 7 && !state.hasPicture()) return;
 
     state.ContentLeft = 0;
     state.ContentRight = state.Width;
@@ -132,8 +150,10 @@ void BuildShapeRegion(ButtonState& state, GdiSurface& surface, const SetButtonWi
             trimCorners(RectRgn(0, 0, state.Width + 1, state.Height + 1), state, true, true);
     } else if (shape <= 3) {
         buildSlanted(state, setWidth);
-    } else {
+    } else if (shape <= 6) {
         buildEllipse(state, surface);
+    } else {
+        buildCustom(state, surface);
     }
     if (state.ContentRight == 0) state.ContentRight = state.Width;
 }

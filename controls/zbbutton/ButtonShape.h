@@ -20,11 +20,12 @@ int widenedSlantWidth(long buttonShape, int width, int height);
 // meanwhile); the new width must be in state.Width when it returns.
 using SetButtonWidth = std::function<void(int width)>;
 
-// Rebuilds OuterRegion, InnerRegion1/2 and ContentLeft/ContentRight for
-// ButtonShape 0..6 from state.Width x state.Height and the ButtonStyle's
-// corner trimming; ellipses get their outline drawn on the surface. The
-// caller gives OuterRegion to the window (QWidget::setMask). Shapes 7 and 8
-// come from the picture routines and are left as they are.
+// Rebuilds OuterRegion, InnerRegion1/2 and ContentLeft/ContentRight from
+// state.Width x state.Height and the ButtonStyle's corner trimming; ellipses
+// and custom shapes get their outline drawn on the surface. The caller gives
+// OuterRegion to the window (QWidget::setMask). Shapes 7 and 8 take their
+// outline from the picture (its key-colour background is outside) and keep
+// the previous one while there is no picture.
 void BuildShapeRegion(ButtonState& state, GdiSurface& surface, const SetButtonWidth& setWidth);
 
 // The displacement a pressed shaped button shows for a CustomClick value

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "controls/zbbutton/ButtonColors.h"
+#include "controls/zbbutton/ButtonLayout.h"
 #include "controls/zbbutton/ButtonPainters.h"
 #include "controls/zbbutton/ButtonPictureDraw.h"
+#include "controls/zbbutton/ButtonShape.h"
 
 namespace qx {
 namespace {
@@ -260,16 +262,46 @@ TEST(CustomShape, WindowRegionFollowsThePicture) {
     s.props.ButtonShape = 7;
     s.props.Picture = motifPicture(qRgb(0, 128, 0), qRgb(200, 20, 20));
     RefreshPicture(s, false);
-    PrepareImage(s, 16, 16, true);
+    GdiSurface surface(16, 16);
+    BuildShapeRegion(s, surface, {});
     EXPECT_EQ(s.OuterRegion, QRegion(4, 4, 8, 8));
     EXPECT_EQ(s.InnerRegion1, QRegion(5, 5, 6, 6));
     EXPECT_EQ(s.InnerRegion2, QRegion(6, 6, 4, 4));
 
     // Painted: the outline framed in the back colour, the picture inside.
-    GdiSurface surface;
     EXPECT_EQ(redraw(s, surface), 3);
     EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(4, 8)), kBack);
     EXPECT_EQ(surface.GetPixel(8, 8), 0x1414C8u);
+
+    // Without a picture the outline stays as it was.
+    s.props.Picture = QImage();
+    RefreshPicture(s, false);
+    BuildShapeRegion(s, surface, {});
+    EXPECT_EQ(s.OuterRegion, QRegion(4, 4, 8, 8));
+}
+
+TEST(PictureSize48, ALargePictureIsFittedAndCentred) {
+    ButtonState s = button(0, 112, 40);
+    QImage picture(100, 50, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 0, 255));
+    for (int y = 10; y < 50; ++y)
+        for (int x = 0; x < 100; ++x) picture.setPixel(x, y, qRgb(255, 0, 0));
+    s.props.Picture = picture;
+    s.props.ImagePixelSize = 48;
+    RefreshPicture(s, false);
+    GdiSurface surface(112, 40);
+    BuildShapeRegion(s, surface, {});
+    ASSERT_TRUE(LayoutContent(s, surface, true));
+    EXPECT_EQ(s.PictureRect, (GdiRect{28, 6, 84, 34}));
+    PrepareImage(s, s.PictureRect.width(), s.PictureRect.height(), false);
+    EXPECT_EQ(s.CachedImage.width(), 56);
+    EXPECT_EQ(s.CachedImage.height(), 28);
+    redraw(s, surface);
+    EXPECT_EQ(surface.GetPixel(28, 33), 0x0000FFu);  // red, bottom-left of the picture
+    EXPECT_EQ(surface.GetPixel(83, 20), 0x0000FFu);
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(84, 20)), kBack);
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(27, 20)), kBack);
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(50, 6)), kBack);  // the blue key band
 }
 
 }  // namespace
