@@ -1,5 +1,7 @@
 #include "platform/gdi/GdiSurface.h"
 
+#include "platform/qt/BitmapImage.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -68,11 +70,7 @@ void GdiSurface::resize(int width, int height) {
 }
 
 QImage GdiSurface::image() const {
-    if (isNull()) return QImage();
-    QImage copy(width(), height(), QImage::Format_RGB32);
-    for (int y = 0; y < height(); ++y)
-        std::copy_n(bitmap_.row(y), width(), reinterpret_cast<Pixel*>(copy.scanLine(y)));
-    return copy;
+    return imageOver(bitmap_).copy();
 }
 
 void GdiSurface::setPen(ColorRef color, int width, PenStyle style) {
@@ -235,8 +233,7 @@ GdiRect GdiSurface::MeasureText(const QString& text, const GdiRect& bounds, unsi
 
 void GdiSurface::DrawText(const QString& text, const GdiRect& bounds, unsigned flags) {
     if (isNull() || text.isEmpty() || bounds.isEmpty()) return;
-    QImage view(reinterpret_cast<uchar*>(bitmap_.data()), width(), height(),
-                width() * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
+    QImage view = imageOver(bitmap_);
     QPainter painter(&view);
     painter.setRenderHint(QPainter::TextAntialiasing, textAntialiasing_);
     QFont font = font_;
