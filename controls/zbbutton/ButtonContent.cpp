@@ -2,7 +2,6 @@
 
 #include "controls/zbbutton/ButtonColors.h"
 #include "controls/zbbutton/ButtonLayout.h"
-#include "platform/qt/BitmapImage.h"
 
 namespace qx {
 namespace {
@@ -16,15 +15,6 @@ void drawCaptionAt(GdiSurface& surface, const QString& text, const GdiRect& rect
                    RgbColor colour, int dx, int dy) {
     surface.setTextColor(static_cast<ColorRef>(colour));
     surface.DrawText(text, rect.translated(dx, dy), format);
-}
-
-// The picture stretched into its rectangle as it is; the picture routines
-// (transparency, disabled silhouette) take over this step.
-void drawPicturePlain(const ButtonState& state, GdiSurface& surface, const GdiRect& rect) {
-    if (!state.hasPicture() || state.props.Picture.isNull() || rect.isEmpty()) return;
-    const Bitmap picture = bitmapFromImage(state.props.Picture);
-    surface.StretchBlt(rect.left, rect.top, rect.width(), rect.height(), picture, 0, 0,
-                       picture.width(), picture.height(), Rop::SrcCopy);
 }
 
 }  // namespace
@@ -46,16 +36,6 @@ void RefreshCaptionFont(const ButtonState& state, GdiSurface& surface) {
 QPoint contentOffset(const ButtonState& state, bool pressedLook) {
     if (!(pressedLook || state.pressedAndHot()) || state.props.ButtonStyle == 3) return {};
     return QPoint(state.props.ButtonShape <= 3 ? 1 : 0, 1);
-}
-
-void DrawContent(const ButtonState& state, GdiSurface& surface, RgbColor baseColor,
-                 bool pressedLook, bool skipGreyPass) {
-    const long shape = state.props.ButtonShape;
-    if (!(state.props.Value && (shape == 7 || shape == 8))) {
-        const QPoint offset = contentOffset(state, pressedLook);
-        drawPicturePlain(state, surface, state.PictureRect.translated(offset.x(), offset.y()));
-    }
-    DrawCaption(state, surface, baseColor, pressedLook, skipGreyPass);
 }
 
 void DrawCaption(const ButtonState& state, GdiSurface& surface, RgbColor baseColor,

@@ -23,14 +23,11 @@ void RefreshCaptionFont(const ButtonState& state, GdiSurface& surface);
 // right one for the rectangle and slanted shapes; never for ButtonStyle 3.
 QPoint contentOffset(const ButtonState& state, bool pressedLook);
 
-// Draws the picture and the caption of the face. baseColor is the colour the
-// painter chose for the caption (kNoColor when it has none); pressedLook asks
-// for the pressed offset; skipGreyPass leaves out the grey pass of a disabled
-// caption drawn in the painter's colour.
-void DrawContent(const ButtonState& state, GdiSurface& surface, RgbColor baseColor,
-                 bool pressedLook, bool skipGreyPass);
-
-// The caption part of DrawContent alone.
+// The caption part of the face's content (the picture goes first, through
+// DrawPicture). baseColor is the colour the painter chose for the caption
+// (kNoColor when it has none); pressedLook asks for the pressed offset;
+// skipGreyPass leaves out the grey pass of a disabled caption drawn in the
+// painter's colour.
 void DrawCaption(const ButtonState& state, GdiSurface& surface, RgbColor baseColor,
                  bool pressedLook, bool skipGreyPass);
 

@@ -85,10 +85,8 @@ void buildSlanted(ButtonState& state, const SetButtonWidth& setWidth) {
 // InnerRegion1 leaves it showing as the rim.
 void drawEllipseBevel(GdiSurface& surface, int w, int h) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int screenHeight = screen ? screen->size().height() : h;
-    for (const GradientBand& band :
-         GradientBands(kGradientTopToBottom, w, h, screenHeight, 0xFFFFFF, 0x808080))
-        surface.FillRect(band.rect, static_cast<ColorRef>(band.color));
+    GradientFill(surface, kGradientTopToBottom, screen ? screen->size() : QSize(w, h), 0xFFFFFF,
+                 0x808080);
 }
 
 void buildEllipse(ButtonState& state, GdiSurface& surface) {

@@ -60,7 +60,7 @@ TEST_F(ButtonLayout, DoubleBarBreaksTheCaptionIntoTwoLines) {
     EXPECT_EQ(state.CaptionRect.height(), 2 * line);
     EXPECT_EQ(state.CaptionRect.width(), std::max(measured(QStringLiteral("Start")).width(),
                                                   measured(QStringLiteral("Game")).width()));
-    DrawContent(state, surface, kNoColor, false, false);
+    DrawCaption(state, surface, kNoColor, false, false);
     // Ink in two bands of rows, one word each, with a gap of face between.
     std::vector<bool> inkRows(60, false);
     for (int y = 0; y < 60; ++y)
@@ -167,7 +167,7 @@ TEST_F(ButtonLayout, EmbossedCaptionDrawsLightAndShadowPasses) {
     make(120, 40, QStringLiteral("Emboss"));
     state.props.CaptionStyle = 1;
     LayoutContent(state, surface, false);
-    DrawContent(state, surface, kNoColor, false, false);
+    DrawCaption(state, surface, kNoColor, false, false);
     const std::set<ColorRef> seen = colours();
     EXPECT_TRUE(seen.count(static_cast<ColorRef>(shiftedColor(kFace, -40))));
     EXPECT_TRUE(seen.count(static_cast<ColorRef>(shiftedColor(kFace, 40))));
@@ -178,7 +178,7 @@ TEST_F(ButtonLayout, DisabledCaptionIsWhiteAndGrey) {
     make(120, 40, QStringLiteral("Off"));
     state.props.Enabled = false;
     LayoutContent(state, surface, false);
-    DrawContent(state, surface, kNoColor, false, false);
+    DrawCaption(state, surface, kNoColor, false, false);
     const std::set<ColorRef> seen = colours();
     EXPECT_TRUE(seen.count(0xFFFFFF));
     EXPECT_TRUE(seen.count(0x808080));
@@ -188,18 +188,18 @@ TEST_F(ButtonLayout, DisabledCaptionIsWhiteAndGrey) {
     make(120, 40, QStringLiteral("Off"));
     state.props.Enabled = false;
     LayoutContent(state, surface, false);
-    DrawContent(state, surface, 0x00FF00, false, true);
+    DrawCaption(state, surface, 0x00FF00, false, true);
     EXPECT_EQ(colours(), (std::set<ColorRef>{static_cast<ColorRef>(kFace), 0x00FF00}));
 }
 
 TEST_F(ButtonLayout, EllipseCommandButtonOfShapeFiveShowsNoCaption) {
     make(80, 30, QStringLiteral("Hidden"), 5);
     LayoutContent(state, surface, false);
-    DrawContent(state, surface, kNoColor, false, false);
+    DrawCaption(state, surface, kNoColor, false, false);
     EXPECT_EQ(colours(), std::set<ColorRef>{static_cast<ColorRef>(kFace)});
     make(80, 30, QStringLiteral("Shown"), 4);
     LayoutContent(state, surface, false);
-    DrawContent(state, surface, kNoColor, false, false);
+    DrawCaption(state, surface, kNoColor, false, false);
     EXPECT_TRUE(colours().count(static_cast<ColorRef>(kInk)));
 }
 
@@ -221,12 +221,12 @@ TEST(ButtonContent, PressedOffsetPerShapeAndNoneForFlatGrey) {
 TEST_F(ButtonLayout, PressedCaptionMovesRightAndDown) {
     make(120, 40, QStringLiteral("Move"));
     LayoutContent(state, surface, false);
-    DrawContent(state, surface, kNoColor, false, false);
+    DrawCaption(state, surface, kNoColor, false, false);
     const GdiSurface idle = surface;
     make(120, 40, QStringLiteral("Move"));
     LayoutContent(state, surface, false);
     state.StateFlags = kPressed | kHot;
-    DrawContent(state, surface, kNoColor, false, false);
+    DrawCaption(state, surface, kNoColor, false, false);
     for (int y = 1; y < 40; ++y)
         for (int x = 1; x < 120; ++x)
             ASSERT_EQ(surface.GetPixel(x, y), idle.GetPixel(x - 1, y - 1)) << x << "," << y;
