@@ -57,6 +57,9 @@ void PrepareImage(ButtonState& state, int width, int height, bool regionFlag) {
 void DrawPicture(ButtonState& state, GdiSurface& offscreen, GdiRect rect) {
     if (!state.hasPicture()) return;
     if (isCustomShape(state)) {
+        // The picture is the button: always prepared at the whole control's size.
+        if (state.CachedImage.width() != state.Width || state.CachedImage.height() != state.Height)
+            PrepareImage(state, state.Width, state.Height, false);
         rect = {0, 0, state.Width, state.Height};
         if (state.pressedAndHot()) rect = {1, 1, state.Width - 1, state.Height - 1};
     }

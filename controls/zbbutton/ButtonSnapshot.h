@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include "controls/zbbutton/ButtonState.h"
+#include "platform/gdi/GdiSurface.h"
+
+namespace qx {
+
+// A button's face drawn without a widget, in the order the control runs the
+// steps after a resize: shape region, caption font, layout, picture, painter.
+// state.Width x state.Height is the size; the derived colours and the picture
+// (RefreshPicture) must be current. Returns the painter's continue-code.
+int drawStandaloneFace(ButtonState& state, GdiSurface& surface, QSize screen);
+
+// The face as the screen shows it: pixels outside the window region take
+// `outside` (the container's colour).
+QImage snapshotFace(const ButtonState& state, const GdiSurface& surface, QRgb outside);
+
+}  // namespace qx
