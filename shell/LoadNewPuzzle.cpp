@@ -1,10 +1,12 @@
 // Starting a new game from a picture the player chooses, and the two
 // controls that shape it: the game type and the hint box.
+#include <QProgressBar>
 #include <QString>
 
 #include "controls/zbbutton/zbButtons_H.h"
 #include "platform/image/PictureLoader.h"
 #include "platform/qt/ProgramMessage.h"
+#include "shell/InputHold.h"
 #include "shell/NewGame.h"
 #include "shell/ProgramInfo.h"
 #include "shell/frmMain.h"
@@ -16,6 +18,7 @@ namespace {
 inline constexpr char kImageTooSmall[] = "Sorry ! The Image too small!";
 // The play area leaves this much of the client area for the panel and margins.
 inline constexpr int kClientMargin = 160;
+inline constexpr QSize kProgressBarSize{240, 16};
 
 // The busy pointer from construction until done() or the end of the scope.
 class BusyScope {
@@ -48,13 +51,18 @@ void frmMain::LoadNewPuzzle(std::int16_t GameTy) {
         // A cancelled dialog leaves everything as it was.
         if (chosen) {
             state_.CurrentPicturePath = chosen->toStdString();
+            // Input made during the load acts once the new game is in.
+            InputHold hold;
             BusyScope busy(*this);
             const QSize client = client_->size();
-            LoadedPicture loaded = LoadPicture(
-                *chosen,
-                {.cropLimit = {client.width() - kClientMargin, client.height() - kClientMargin}});
+            LoadedPicture loaded = LoadPictureAside(
+                loadPicture_, *chosen,
+                {.cropLimit = {client.width() - kClientMargin, client.height() - kClientMargin}},
+                [this](int percent) { showLoadProgress(percent); });
+            hideLoadProgress();
             if (loaded.status == PictureLoadStatus::TooSmall) {
                 busy.done();
+                hold.discard();
                 showMessage({this, QString::fromLatin1(kProgramTitle),
                              QString::fromLatin1(kImageTooSmall), MessageIcon::Critical});
             } else if (loaded.status == PictureLoadStatus::Loaded) {
@@ -71,6 +79,25 @@ void frmMain::LoadNewPuzzle(std::int16_t GameTy) {
         // Recovery: the running game goes on, nothing is said.
     }
     SetClockEnabled(state_.GameRunning);
+}
+
+void frmMain::showLoadProgress(int percent) {
+    if (!loadProgress_) {
+        loadProgress_ = new QProgressBar(client_);
+        loadProgress_->setRange(0, 100);
+        loadProgress_->setTextVisible(false);
+        loadProgress_->resize(kProgressBarSize);
+    }
+    QRect bar(QPoint(), kProgressBarSize);
+    bar.moveCenter(picScreen().geometry().center());
+    loadProgress_->setGeometry(bar);
+    loadProgress_->setValue(percent);
+    loadProgress_->show();
+    loadProgress_->raise();
+}
+
+void frmMain::hideLoadProgress() {
+    if (loadProgress_) loadProgress_->hide();
 }
 
 void frmMain::optGameType_Click(int index) {

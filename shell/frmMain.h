@@ -16,11 +16,13 @@
 #include "platform/sound/SoundClips.h"
 #include "shell/CommonDialog.h"
 #include "shell/FormClient.h"
+#include "shell/LoadAside.h"
 #include "shell/MainPictures.h"
 #include "shell/ReplaceableRandom.h"
 
 class QAction;
 class QMenuBar;
+class QProgressBar;
 
 namespace qx {
 
@@ -61,6 +63,10 @@ public:
     // The common dialog's two uses; by default Qt's own dialogs.
     void setPictureChooser(PictureChooser chooser) { choosePicture_ = std::move(chooser); }
     void setColorChooser(ColorChooser chooser) { chooseColor_ = std::move(chooser); }
+    // How a chosen picture is loaded (on a worker thread); by default LoadPicture.
+    void setPictureLoader(PictureLoadFunction loader) { loadPicture_ = std::move(loader); }
+    // The bar shown over the play area while a slow picture loads; null until the first.
+    QProgressBar* loadProgressBar() const { return loadProgress_; }
 
     FormClient& client() { return *client_; }
     QMenuBar& menuBar() { return *menuBar_; }
@@ -138,6 +144,8 @@ private:
     void loadSoundClips();
     void loadStencil();
     void ShowHelpTopic(int topic);
+    void showLoadProgress(int percent);
+    void hideLoadProgress();
     void makePlayAreaPointers();
     void connectPlayArea();
     void picScreen_MouseDown(Qt::MouseButton button, QPoint at);
@@ -153,6 +161,10 @@ private:
     PlayRules rules_{puzzle_, state_, pictures_, *this, random_};
     PictureChooser choosePicture_ = &ChoosePictureInDialog;
     ColorChooser chooseColor_ = &ChooseColorInDialog;
+    PictureLoadFunction loadPicture_ = [](const QString& path, const PictureLoadOptions& options) {
+        return LoadPicture(path, options);
+    };
+    QProgressBar* loadProgress_ = nullptr;
     HintBoxDrag* hintBoxDrag_ = nullptr;
     QCursor normalPointer_, turnPointer_;
     int busyDepth_ = 0;

@@ -101,6 +101,10 @@ std::optional<Probe> probe(const QString& path, const PictureLoadOptions& option
     return result;
 }
 
+void report(const PictureLoadOptions& options, int percent) {
+    if (options.progress) options.progress(percent);
+}
+
 QRect cornerOf(QSize upright, const PictureLoadOptions& options) {
     return QRect(QPoint(0, 0), upright.boundedTo(options.cropLimit));
 }
@@ -182,6 +186,7 @@ LoadedPicture decodeParts(const QString& path, const Probe& probe,
         storedRectOf(cornerOf(uprightFull, options), probe.storedSize, probe.orientation);
     const QImage corner = checkedImage(readClipped(path, probe.format, cornerClip));
     if (corner.size() != cornerClip.size()) return result;
+    report(options, 50);
 
     result.naturalSize = uprightFull;
     if (tooSmall(uprightFull, options)) {
@@ -193,6 +198,7 @@ LoadedPicture decodeParts(const QString& path, const Probe& probe,
     QImage hint = checkedImage(readReduced(path, probe.format, hintSize));
     if (hint.isNull()) return LoadedPicture{};
     if (hint.size() != hintSize) hint = averagedTo(hint, hintSize);
+    report(options, 90);
     return loaded(uprightFull, upright(corner, probe.orientation),
                   upright(hint, probe.orientation));
 }
@@ -219,6 +225,7 @@ LoadedPicture decodeWhole(const QString& path, const Probe& probe,
     }
     if (!reader.read(&stored) || checkedImage(stored).isNull()) return result;
     if (areaOf(stored.size()) > options.maxPixels) return result;
+    report(options, 60);
 
     const QSize uprightFull = uprightSize(stored.size(), probe.orientation);
     result.naturalSize = uprightFull;
@@ -245,6 +252,7 @@ LoadedPicture LoadPicture(const QString& path, const PictureLoadOptions& options
         const ReaderAllocationLimit limit(options.maxDecodeBytes);
         const std::optional<Probe> header = probe(path, options);
         if (!header || !withinBudget(*header, options)) return {};
+        report(options, 10);
         return header->decodesParts ? decodeParts(path, *header, options)
                                     : decodeWhole(path, *header, options);
     } catch (const std::exception&) {

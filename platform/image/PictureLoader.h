@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 #include "platform/raster/Bitmap.h"
 
 namespace qx {
@@ -36,6 +38,8 @@ struct PictureLoadOptions {
     // every read the load makes: about two seconds on a modest machine. A
     // 100-megapixel progressive photo needs a sixth of it.
     qint64 maxJpegWork = qint64(200) << 20;
+    // Told how far the load has come, in percent, from the loading thread.
+    std::function<void(int percent)> progress = nullptr;
 };
 
 struct LoadedPicture {

@@ -3,7 +3,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QProgressBar>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -32,6 +37,85 @@ public:
 private:
     int good_;
 };
+
+// Counts the paint events a widget receives.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+TEST_F(LoadNewPuzzleTest, TheWindowPaintsDuringASlowLoadAndInputWaitsForTheNewGame) {
+    startGame();
+    const std::vector<Piece> running = pieces();
+    std::atomic<bool> finish{false};
+    window->setPictureLoader([&](const QString& path, const PictureLoadOptions& options) {
+        options.progress(30);
+        while (!finish) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return LoadPicture(path, options);
+    });
+
+    PaintCounter paints(area());
+    bool checkedEarly = false;
+    bool checkedLate = false;
+    int paintsBefore = 0;
+    QTimer::singleShot(100, [&] {
+        checkedEarly = true;
+        EXPECT_EQ(pieces(), running) << "the running game stays until the new one is in";
+        EXPECT_TRUE(window->state().GameRunning);
+        EXPECT_FALSE(window->Timer1().isActive());
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        EXPECT_TRUE(!window->loadProgressBar() || window->loadProgressBar()->isHidden())
+            << "no bar for the first half second";
+        paintsBefore = paints.count;
+        area().update();
+        click(window->cmdShuffle());  // held until the new game is in
+    });
+    QTimer::singleShot(900, [&] {
+        checkedLate = true;
+        EXPECT_GT(paints.count, paintsBefore) << "the play area repaints during the load";
+        ASSERT_NE(window->loadProgressBar(), nullptr);
+        EXPECT_TRUE(window->loadProgressBar()->isVisible());
+        EXPECT_EQ(window->loadProgressBar()->value(), 30);
+        finish = true;
+    });
+    newGame(writePicture(QStringLiteral("slow.png"), 200, 150), HardJigsaw);
+    EXPECT_TRUE(checkedEarly && checkedLate);
+
+    ASSERT_EQ(window->puzzle().CurrentGameType, HardJigsaw);
+    EXPECT_TRUE(window->loadProgressBar()->isHidden());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    const std::vector<Piece> fresh = pieces();
+    EXPECT_NE(fresh, running);
+    settle();
+    EXPECT_NE(pieces(), fresh) << "the click made during the load shuffled the new game";
+    EXPECT_EQ(window->puzzle().CurrentGameType, HardJigsaw);
+}
+
+TEST_F(LoadNewPuzzleTest, InputMadeDuringALoadThatEndsInAMessageIsDropped) {
+    startGame();
+    std::atomic<bool> finish{false};
+    window->setPictureLoader([&](const QString& path, const PictureLoadOptions& options) {
+        while (!finish) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return LoadPicture(path, options);
+    });
+    QTimer::singleShot(50, [&] {
+        click(window->cmdShuffle());
+        finish = true;
+    });
+    const std::vector<Piece> running = pieces();
+    newGame(writePicture(QStringLiteral("narrow.png"), 87, 500));
+    ASSERT_EQ(shown.size(), 1u);
+    settle();
+    EXPECT_EQ(pieces(), running) << "the click went to the message, as it always did";
+}
 
 TEST_F(LoadNewPuzzleTest, AnAcceptedPictureStartsAGameWhoseClockCountsFromZero) {
     const QString path = writePicture(QStringLiteral("smallest.png"), 88, 88);
