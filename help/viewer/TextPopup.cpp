@@ -1,0 +1,70 @@
+#include "help/viewer/TextPopup.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace qx {
+namespace {
+
+QColor fromBgr(quint32 bgr, const QColor& fallback) {
+    if (bgr == 0) return fallback;
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+QFont fontFrom(const QString& description) {
+    const QStringList parts = description.split(QLatin1Char(','));
+    QFont font(parts.value(0).trimmed().isEmpty() ? QStringLiteral("Arial")
+                                                  : parts.value(0).trimmed());
+    bool ok = false;
+    const int size = parts.value(1).trimmed().toInt(&ok);
+    font.setPointSize(ok && size > 0 ? size : 10);
+    const QString styles = parts.mid(3).join(QLatin1Char(' '));
+    font.setBold(styles.contains(QLatin1String("Bold"), Qt::CaseInsensitive));
+    font.setItalic(styles.contains(QLatin1String("Italic"), Qt::CaseInsensitive));
+    font.setUnderline(styles.contains(QLatin1String("Underline"), Qt::CaseInsensitive));
+    return font;
+}
+
+}  // namespace
+
+TextPopup::TextPopup(const QString& text, quint32 textColor, quint32 backColor, const QString& font)
+    : QLabel(text, nullptr, Qt::Popup | Qt::FramelessWindowHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("textPopup"));
+    setWordWrap(true);
+    setMargin(8);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setMaximumWidth(420);
+    setFont(fontFrom(font));
+    setTextFormat(Qt::PlainText);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, fromBgr(textColor, Qt::black));
+    colours.setColor(QPalette::Window, fromBgr(backColor, QColor(255, 255, 225)));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setWindowTitle(QStringLiteral("Quiltrix Help"));
+}
+
+void TextPopup::showAt(const QPoint& position) {
+    adjustSize();
+    QPoint at = position;
+    if (const QScreen* screen = QGuiApplication::screenAt(position)) {
+        const QRect area = screen->availableGeometry();
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+    }
+    move(at);
+    show();
+}
+
+void TextPopup::mousePressEvent(QMouseEvent*) {
+    close();
+}
+
+void TextPopup::hideEvent(QHideEvent* event) {
+    QLabel::hideEvent(event);
+    emit closed();
+}
+
+}  // namespace qx
