@@ -9,8 +9,10 @@
 namespace qx {
 namespace {
 
+// In the order of ViewerRequest::Command.
 constexpr const char* kCommandNames[] = {"topic",   "context", "contents", "index", "search",
-                                         "keyword", "alink",   "popup",    "close"};
+                                         "keyword", "alink",   "popup",    "close", "removejump"};
+static_assert(std::size(kCommandNames) == int(ViewerRequest::Command::RemoveJump) + 1);
 
 QString commandName(ViewerRequest::Command command) {
     return QString::fromLatin1(kCommandNames[static_cast<int>(command)]);

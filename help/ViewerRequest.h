@@ -10,7 +10,18 @@ namespace qx {
 // What the game asks of the help viewer program, sent over its local socket
 // as one line of JSON. The viewer answers with one line: its window id, or 0.
 struct ViewerRequest {
-    enum class Command { Topic, Context, Contents, Index, Search, Keyword, ALink, Popup, Close };
+    enum class Command {
+        Topic,
+        Context,
+        Contents,
+        Index,
+        Search,
+        Keyword,
+        ALink,
+        Popup,
+        Close,
+        RemoveJump
+    };
 
     Command command = Command::Topic;
     QString topic;        // Topic: path inside the file

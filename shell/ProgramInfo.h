@@ -7,7 +7,6 @@ inline constexpr char kProgramTitle[] =
 inline constexpr char kMinimisedCaption[] =
     "Quiltrix 2.0";  // the main window's caption once minimised
 inline constexpr char kAlreadyRunning[] = "Quiltrix is Already Running !";
-inline constexpr char kHelpFile[] = "/help/Quiltrix.chm";  // below the program's folder
 inline constexpr char kHelpWindow[] = "Main";
 
 // Help topics of the Help menu.

@@ -206,7 +206,7 @@ void frmMain::mnuExit_Click() {
 
 void frmMain::ShowHelpTopic(int topic) {
     if (!helpViewer_) helpViewer_ = std::make_unique<HTMLHelp>();
-    helpViewer_->CHMFile = QCoreApplication::applicationDirPath() + QLatin1String(kHelpFile);
+    helpViewer_->CHMFile = gameHelpFile();
     helpViewer_->HHTopicID = topic;
     helpViewer_->HHWindow = QString::fromLatin1(kHelpWindow);
     helpViewer_->HHDisplayTopicID(nullptr);

@@ -59,6 +59,8 @@ QStringList HelpBook::pages() const {
 }
 
 std::optional<WindowType> HelpBook::windowType(const QString& name) const {
+    // No name: the file's first window type, the one it opens in by default.
+    if (name.trimmed().isEmpty() && !windowTypes_.isEmpty()) return windowTypes_.first();
     for (const WindowType& type : windowTypes_)
         if (type.name.compare(name, Qt::CaseInsensitive) == 0) return type;
     return std::nullopt;

@@ -26,7 +26,8 @@ public:
 
     const ChmArchive& archive() const { return *archive_; }
 
-    // The named window type; nothing when the file has none of that name.
+    // The named window type (a blank name: the file's first); nothing when
+    // the file has none of that name.
     std::optional<WindowType> windowType(const QString& name) const;
     QList<SitemapEntry> contents(const QString& windowTypeName) const;
     QList<SitemapEntry> index(const QString& windowTypeName) const;

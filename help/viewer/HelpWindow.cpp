@@ -1,6 +1,7 @@
 #include "help/viewer/HelpWindow.h"
 
 #include <QCloseEvent>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,6 +47,18 @@ HelpWindow::HelpWindow(const chm::HelpBook* book, const QString& title, const QS
     forward->setObjectName(QStringLiteral("forward"));
     back->setEnabled(false);
     forward->setEnabled(false);
+    QAction* home = bar->addAction(QStringLiteral("Home"), this, [this, windowType] {
+        if (book_) showTopic(book_->defaultTopic(windowType));
+    });
+    home->setObjectName(QStringLiteral("home"));
+    jump_ = bar->addAction(QStringLiteral("Jump to URL..."), this, [this] {
+        bool ok = false;
+        const QString page =
+            QInputDialog::getText(this, windowTitle(), QStringLiteral("Page in this help file:"),
+                                  QLineEdit::Normal, currentTopic(), &ok);
+        if (ok && !page.trimmed().isEmpty()) showTopic(page.trimmed());
+    });
+    jump_->setObjectName(QStringLiteral("jumpUrl"));
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
@@ -193,6 +206,12 @@ void HelpWindow::showNote(const QString& text) {
 QString HelpWindow::currentTopic() const {
     const QUrl url = browser_->source();
     return url.fragment().isEmpty() ? url.path() : url.path() + QLatin1Char('#') + url.fragment();
+}
+
+void HelpWindow::removeJumpItem() {
+    if (!jump_) return;
+    delete jump_;
+    jump_ = nullptr;
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

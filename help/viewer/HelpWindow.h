@@ -31,6 +31,8 @@ public:
     void showFound(const QStringList& pages);
     void showNote(const QString& text);
     QString currentTopic() const;
+    // Takes "Jump to URL..." off the window's menu.
+    void removeJumpItem();
 
     ChmBrowser* browser() const { return browser_; }
     QTreeWidget* contentsTree() const { return contents_; }
@@ -59,6 +61,7 @@ private:
     QListWidget* index_ = nullptr;
     QLineEdit* searchBox_ = nullptr;
     QListWidget* results_ = nullptr;
+    QAction* jump_ = nullptr;
 };
 
 }  // namespace qx

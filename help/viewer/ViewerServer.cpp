@@ -97,6 +97,10 @@ quint64 ViewerServer::handle(const ViewerRequest& request) {
         return 0;
     }
     if (request.command == Command::Popup) return showPopup(request);
+    if (request.command == Command::RemoveJump) {
+        if (window_) window_->removeJumpItem();
+        return window_ ? quint64(window_->winId()) : 0;
+    }
 
     HelpWindow& window = ensureWindow();
     const bool firstShow = !window.isVisible();

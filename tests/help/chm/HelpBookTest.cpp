@@ -32,6 +32,7 @@ TEST_F(HelpBookTest, TheMainWindowTypeCarriesTheTitleAndPages) {
     EXPECT_EQ(type->caption, QStringLiteral("Quiltrix Help"));
     EXPECT_EQ(book->defaultTopic(QStringLiteral("Main")), QStringLiteral("/howto.html"));
     EXPECT_FALSE(book->windowType(QStringLiteral("Other")));
+    EXPECT_EQ(book->windowType(QStringLiteral(" "))->name, QStringLiteral("Main"));
     const auto contents = book->contents(QStringLiteral("Main"));
     ASSERT_EQ(contents.size(), 3);
     EXPECT_EQ(contents[0].name, QStringLiteral("How to Use"));

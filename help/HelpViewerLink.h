@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "help/ViewerClient.h"
+
+namespace qx {
+
+// How the help wrapper reaches the viewer program. The game uses the real
+// program beside it; tests put in their own link.
+class HelpViewerLink {
+public:
+    virtual ~HelpViewerLink() = default;
+    // Hands the request to the viewer of the file in the window type,
+    // starting one when none runs.
+    virtual ViewerClient::Answer open(const QString& file, const QString& windowType,
+                                      const ViewerRequest& request) = 0;
+    // Hands the request only to a viewer already running; false when none.
+    virtual bool tell(const QString& file, const QString& windowType,
+                      const ViewerRequest& request) = 0;
+    // The viewer's "--version" line; empty when it cannot be run.
+    virtual QString versionLine() = 0;
+    // The viewer program is where the game expects it.
+    virtual bool installed() = 0;
+
+    // The link every wrapper uses; setCurrent returns the one it replaces
+    // (nullptr puts the real program back).
+    static HelpViewerLink& current();
+    static std::unique_ptr<HelpViewerLink> setCurrent(std::unique_ptr<HelpViewerLink> link);
+};
+
+// The quiltrix-help program at a path.
+class ProgramViewerLink : public HelpViewerLink {
+public:
+    explicit ProgramViewerLink(QString program) : program_(std::move(program)) {}
+    // quiltrix-help in the program's folder.
+    static QString defaultProgram();
+
+    ViewerClient::Answer open(const QString& file, const QString& windowType,
+                              const ViewerRequest& request) override;
+    bool tell(const QString& file, const QString& windowType,
+              const ViewerRequest& request) override;
+    QString versionLine() override;
+    bool installed() override;
+
+private:
+    QString program_;
+};
+
+}  // namespace qx
