@@ -137,6 +137,33 @@ TEST(GdiSurface, ClipRegionLimitsEveryPrimitive) {
     EXPECT_EQ(s.GetPixel(0, 0), kGreen);
 }
 
+TEST(GdiSurface, StretchTakesTheNearestPixelAndPatBltUsesTheBrush) {
+    Bitmap source(2, 1);
+    source.setPixel(0, 0, rgb(255, 0, 0));
+    source.setPixel(1, 0, rgb(0, 0, 255));
+    GdiSurface s(5, 2);
+    s.StretchBlt(0, 0, 4, 2, source, 0, 0, 2, 1, Rop::SrcCopy);
+    s.setBrush(kGreen);
+    s.SelectClipRgn(RectRgn(4, 1, 5, 2));
+    s.PatBlt(0, 0, 5, 2, Rop::PatCopy);
+    EXPECT_EQ(picture(s),
+              "RRBB.\n"
+              "RRBBG\n");
+}
+
+TEST(GdiSurface, PolygonFillsInsideAndOutlinesEveryEdge) {
+    GdiSurface s(5, 5);
+    s.setPen(kRed);
+    s.setBrush(kGreen);
+    s.Polygon({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
+    EXPECT_EQ(picture(s),
+              "RRRRR\n"
+              "RGGGR\n"
+              "RGGGR\n"
+              "RGGGR\n"
+              "RRRRR\n");
+}
+
 TEST(GdiSurface, FocusRectangleIsDottedAndUndoesItself) {
     GdiSurface s(4, 3);
     s.DrawFocusRect({0, 0, 4, 3});
