@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# End to end under Xvfb: Help > How to Use opens the help viewer (its own
+# program) on the How to Use page; a second Help choice goes to the same
+# viewer window and brings it to the front; File > Exit ends the game and
+# leaves the viewer open.
+source "$(dirname "$0")/lib.sh"
+APP=$1
+e2e_setup
+
+# The start window's background (136,143,131) appears on the How to Use page
+# (its first picture) and nowhere on the Ordering Information page.
+SHOT_COLOUR="#888F83"
+
+# help_menu <y>: opens the Help menu and clicks the item at that height.
+help_menu() {
+    e2e_click "$E2E_MAIN" 69 56
+    sleep 0.5
+    e2e_click "$E2E_MAIN" 100 "$1"
+}
+
+viewer_window() { xdotool search --onlyvisible --name '^Quiltrix Help$' 2>/dev/null || true; }
+
+# Stacking order of the top-level windows, topmost first.
+stacking() { xwininfo -root -children | awk '/^ +0x/{print $1}'; }
+# above <a> <b>: window a is stacked above window b.
+above() {
+    local a b
+    a=$(printf '0x%x' "$1"); b=$(printf '0x%x' "$2")
+    stacking | awk -v a="$a" -v b="$b" '$1==a{print "yes"; exit} $1==b{print "no"; exit}' | grep -q yes
+}
+
+page_shows_shot() {
+    local x y
+    e2e_screenshot "$E2E_TMP/viewer.png"
+    read -r x y <<<"$(e2e_window_pos "$1")"
+    [ "$(e2e_count_colour "$E2E_TMP/viewer.png" "$x" "$y" 1000 600 "$SHOT_COLOUR")" -gt 2000 ]
+}
+
+e2e_open_main_window "$APP"
+game=$E2E_PID
+
+e2e_log "Help > How to Use opens the viewer on its page"
+help_menu 75
+viewer=""
+for i in $(seq 1 100); do
+    viewer=$(viewer_window | head -n1)
+    [ -n "$viewer" ] && break
+    sleep 0.1
+done
+[ -n "$viewer" ] || e2e_fail "no help viewer window appeared"
+viewer_pid=$(xdotool getwindowpid "$viewer")
+E2E_PIDS+=("$viewer_pid")
+[ "$viewer_pid" != "$game" ] || e2e_fail "the viewer runs inside the game"
+sleep 1
+page_shows_shot "$viewer" || e2e_fail "the viewer does not show the How to Use page"
+
+e2e_log "a second choice goes to the same window and raises it"
+xdotool windowraise "$E2E_MAIN"
+sleep 0.3
+above "$E2E_MAIN" "$viewer" || e2e_fail "could not put the game above the viewer"
+help_menu 95
+sleep 1.5
+[ "$(viewer_window | wc -l)" -eq 1 ] || e2e_fail "a second viewer window appeared"
+[ "$(viewer_window)" = "$viewer" ] || e2e_fail "the second choice opened another window"
+above "$viewer" "$E2E_MAIN" || e2e_fail "the viewer was not raised"
+page_shows_shot "$viewer" && e2e_fail "the viewer still shows How to Use, not Ordering Information"
+
+e2e_log "File > Exit ends the game and leaves the viewer open"
+xdotool windowraise "$E2E_MAIN"  # the viewer now covers the menu bar
+sleep 0.3
+e2e_click "$E2E_MAIN" 26 56
+sleep 0.5
+e2e_click "$E2E_MAIN" 40 75
+e2e_wait_exit "$game" 10
+sleep 0.5
+e2e_alive "$viewer_pid" || e2e_fail "the viewer ended with the game"
+[ "$(viewer_window)" = "$viewer" ] || e2e_fail "the viewer window is gone"
+
+e2e_log "passed"
