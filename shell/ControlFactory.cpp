@@ -20,6 +20,9 @@ constexpr long kCustomPointer = 99;
 QWidget* createButton(const PropertyBag& p, QWidget* container) {
     auto* button = new zbButtons_H(container);
     button->ReadProperties(p);
+    // The form's Enter and Esc buttons: the form's settings, kept with the button.
+    if (p.boolean(QStringLiteral("Default"), false)) button->setDefault(true);
+    if (p.boolean(QStringLiteral("Cancel"), false)) button->setCancel(true);
     return button;
 }
 
@@ -69,20 +72,21 @@ QPoint hotSpot(const PropertyBag& p) {
 
 void applyCommonSettings(const ControlDesign& design, QWidget* widget) {
     const PropertyBag& p = design.properties;
+    const bool isButton = design.kind == QLatin1String("zbButtons_H");
     widget->setObjectName(design.key());
     widget->setGeometry(design.rect);
-    if (p.contains(QStringLiteral("Font")) && design.kind != QLatin1String("zbButtons_H"))
+    if (p.contains(QStringLiteral("Font")) && !isButton)
         widget->setFont(designFont(p.font(QStringLiteral("Font"))));
     const QString tip = p.text(QStringLiteral("ToolTipText"));
     if (!tip.isEmpty()) widget->setToolTip(tip);
-    if (p.integer(QStringLiteral("MousePointer"), 0) == kCustomPointer) {
+    // A button keeps its own pointer ("mPointer", "mIcon").
+    if (!isButton && p.integer(QStringLiteral("MousePointer"), 0) == kCustomPointer) {
         const QImage icon = p.picture(QStringLiteral("MouseIcon"));
         const QPoint spot = hotSpot(p);
         if (!icon.isNull())
             widget->setCursor(QCursor(QPixmap::fromImage(icon), spot.x(), spot.y()));
     }
-    if (design.kind != QLatin1String("zbButtons_H"))
-        widget->setEnabled(p.boolean(QStringLiteral("Enabled"), true));
+    if (!isButton) widget->setEnabled(p.boolean(QStringLiteral("Enabled"), true));
     widget->setVisible(p.boolean(QStringLiteral("Visible"), true));
 }
 

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "controls/zbbutton/AmbientProperties.h"
+#include "controls/zbbutton/ButtonPersistence.h"
 #include "platform/qt/HighDpi.h"
 #include "shell/ControlFactory.h"
 
@@ -35,7 +37,11 @@ FormClient::FormClient(FormDesign design, QWidget* parent)
     QPalette ground = palette();
     ground.setColor(QPalette::Window, toQColor(p.color(QStringLiteral("BackColor"), kButtonFace)));
     setPalette(ground);
-    if (p.contains(QStringLiteral("Font"))) setFont(designFont(p.font(QStringLiteral("Font"))));
+    if (p.contains(QStringLiteral("Font"))) {
+        setFont(designFont(p.font(QStringLiteral("Font"))));
+        // The font entry itself, for controls that save the container's font.
+        setProperty(kDesignFontProperty, fontToJson(p.font(QStringLiteral("Font"))).toObject());
+    }
     picture_ = p.picture(QStringLiteral("Picture"));
     build(design_.controls, this);
 }

@@ -27,21 +27,24 @@ using RgbColor = std::int32_t;
 inline constexpr RgbColor kNoColor = -1;
 
 struct ButtonProperties {
-    long ButtonStyle = 0;   // 0..7, one face painter each
-    long Mode = 0;          // 0 command, 1 check, 2 option
-    QString Caption;        // "||" breaks the line, "&" marks the access key
-    long CaptionAlign = 2;  // 0 left, 1 right, 2 centre
-    long CaptionStyle = 0;  // 0 flat, 1 embossed, 2 engraved
-    long CustomClick = 0;   // 0..8, displacement while pressed (custom shapes)
-    long ButtonShape = 0;   // 0 rectangle, 1..3 slanted, 4..6 ellipse, 7..8 custom
-    QImage Picture;         // null when there is none
-    long PictureAlign = 0;  // 0..5
+    long ButtonStyle = 0;          // 0..7, one face painter each
+    long Mode = 0;                 // 0 command, 1 check, 2 option
+    QString Caption;               // "||" breaks the line, "&" marks the access key
+    long CaptionAlign = 2;         // 0 left, 1 right, 2 centre
+    long CaptionStyle = 0;         // 0 flat, 1 embossed, 2 engraved
+    long CustomClick = 0;          // 0..8, displacement while pressed (custom shapes)
+    long ButtonShape = 0;          // 0 rectangle, 1..3 slanted, 4..6 ellipse, 7..8 custom
+    QImage Picture;                // null when there is none
+    QString PicturePath;           // where Picture came from, as a design names it
+    bool PictureFromIcon = false;  // Picture is an icon or cursor
+    long PictureAlign = 0;         // 0..5
     bool Enabled = true;
     bool ShowFocusRect = true;
     bool Value = false;
     int ImagePixelSize = 16;  // PictureSize as pixels: 16, 24, 32, 40 or 48
     int MousePointer = 0;
     QImage MouseIcon;
+    QString MouseIconPath;
     DesignFontInfo Font;
     OleColor ForeColor = kButtonText;
     OleColor BackColor = kButtonFace;
@@ -72,6 +75,7 @@ struct ButtonState {
     bool Moved = false;       // displaced by CustomClick while pressed
     QPoint MovedBy;           // the displacement applied, undone on release
     bool DesignMode = false;  // the host form is a designer
+    QString AccessKey;        // the caption's marked character, empty for none
 
     // The container's ambient background, in RGB.
     RgbColor ParentBackColor = 0;

@@ -1,169 +1,334 @@
 #include "controls/zbbutton/zbButtons_H.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPalette>
+#include <QApplication>
+#include <QCursor>
+#include <QKeySequence>
+#include <QPainter>
+#include <QPixmap>
+
+#include "controls/zbbutton/AmbientProperties.h"
+#include "controls/zbbutton/ButtonColors.h"
+#include "controls/zbbutton/ButtonFace.h"
+#include "controls/zbbutton/ButtonPersistence.h"
+#include "controls/zbbutton/OptionGroup.h"
+#include "platform/qt/ProgramMessage.h"
 
 namespace qx {
+namespace {
 
-zbButtons_H::zbButtons_H(QWidget* container) : QWidget(container) {
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover);
-    backColor_ = hoverBackColor_ = containerBackColor();
-}
-
-zbButtons_H::~zbButtons_H() = default;
-
-OleColor zbButtons_H::containerBackColor() const {
-    const QWidget* container = parentWidget();
-    return container ? fromQColor(container->palette().color(container->backgroundRole()))
-                     : kButtonFace;
-}
-
-void zbButtons_H::setCaption(const QString& caption) {
-    caption_ = caption;
-    update();
-}
-
-void zbButtons_H::setPicture(const QImage& picture) {
-    picture_ = picture;
-    if (imagePixelSize_ <= 0) imagePixelSize_ = 16;
-    update();
-}
-
-void zbButtons_H::setMode(long mode) {
-    if (mode < CommandMode || mode > OptionMode) return;
-    if (mode == CommandMode && mode_ != CommandMode) value_ = false;
-    const bool joins = mode == OptionMode && mode_ != OptionMode;
-    mode_ = mode;
-    if (joins && value_) clearOtherOptions();
-    update();
-}
-
-void zbButtons_H::setValue(bool value) {
-    if (value && mode_ == CommandMode) return;
-    value_ = value;
-    if (value_ && mode_ == OptionMode) clearOtherOptions();
-    update();
-}
-
-void zbButtons_H::clearOtherOptions() {
-    QWidget* container = parentWidget();
-    if (!container) return;
-    for (zbButtons_H* other : container->findChildren<zbButtons_H*>(Qt::FindDirectChildrenOnly)) {
-        if (other != this && other->mode_ == OptionMode && other->value_) other->setValue(false);
+// The host's standard pointer numbers.
+Qt::CursorShape pointerShape(int pointer) {
+    switch (pointer) {
+        case 2:
+            return Qt::CrossCursor;
+        case 3:
+            return Qt::IBeamCursor;
+        case 5:
+        case 15:
+            return Qt::SizeAllCursor;
+        case 6:
+            return Qt::SizeBDiagCursor;
+        case 7:
+            return Qt::SizeVerCursor;
+        case 8:
+            return Qt::SizeFDiagCursor;
+        case 9:
+            return Qt::SizeHorCursor;
+        case 10:
+            return Qt::UpArrowCursor;
+        case 11:
+            return Qt::WaitCursor;
+        case 12:
+            return Qt::ForbiddenCursor;
+        case 13:
+            return Qt::BusyCursor;
+        case 14:
+            return Qt::WhatsThisCursor;
+        default:
+            return Qt::ArrowCursor;
     }
 }
 
-void zbButtons_H::setBackColor(OleColor color) {
-    backColor_ = color;
-    hoverBackColor_ = color;
-    update();
+}  // namespace
+
+zbButtons_H::zbButtons_H(QWidget* container, const QString& displayName) : QWidget(container) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // moves without a button start the hover tracking
+    hoverTimer_.setInterval(kHoverInterval);
+    connect(&hoverTimer_, &QTimer::timeout, this, [this] { HoverTimerProc(this, kHoverTimerId); });
+    connect(qApp, &QApplication::focusChanged, this, [this] { updateDisplayAsDefault(); });
+    if (container) container->installEventFilter(this);
+
+    // A new instance: the container, its name as the caption, its font and colour.
+    container_ = container;
+    state_.props.Caption = displayName;
+    state_.props.CaptionAlign = 2;
+    state_.props.ShowFocusRect = true;
+    state_.props.HoverForeColor = kButtonText;
+    state_.props.HoverBackColor = kButtonFace;
+    SetSurfaceFont(ambientFont(container));
+    state_.props.Font = ambientFont(container);
+    state_.ParentBackColor = TranslateColor(ambientBackColor(container));
+    state_.props.BackColor = kButtonFace;
+    RefreshResources(ButtonResource::BackColor);
+    RefreshResources(ButtonResource::Font);
+    for (const char* key : {"Caption", "CapAlign", "Focus", "cFHover", "cBHover", "Font"})
+        NotifyChanged(QLatin1String(key));
 }
 
-void zbButtons_H::setForeColor(OleColor color) {
-    if (color == foreColor_) return;
-    foreColor_ = color;
-    hoverForeColor_ = color;
-    update();
+zbButtons_H::~zbButtons_H() {
+    hoverTimer_.stop();
+    // An option button leaves its group, so no member entry outlives its button.
+    if (state_.props.Mode == OptionMode) OptionToggle(OptionGroup::Leave);
 }
 
-void zbButtons_H::setDesignFont(const DesignFontInfo& font) {
-    font_ = font;
-    setFont(designFont(font));
-    update();
+// --- the routines every change ends in ---------------------------------------
+
+void zbButtons_H::Redraw() {
+    if (state_.DrawingDelayed) return;
+    ++redrawCount_;
+    paintInterimFace(face_, state_, font(), hasFocus());
+    if (!painting_) update();
 }
+
+void zbButtons_H::LayoutContent(bool /*pictureChanged*/) {
+    interimLayout(state_);
+}
+
+void zbButtons_H::BuildShapeRegion() {
+    state_.OuterRegion = interimShapeRegion(state_);
+}
+
+void zbButtons_H::RefreshResources(ButtonResource what) {
+    switch (what) {
+        case ButtonResource::Font:
+            QWidget::setFont(designFont(state_.props.Font));
+            break;
+        case ButtonResource::Picture:
+            state_.PictureIsIcon = state_.props.PictureFromIcon;
+            state_.ImageWidth = state_.props.Picture.width();
+            state_.ImageHeight = state_.props.Picture.height();
+            break;
+        case ButtonResource::BackColor:
+            state_.colors = deriveColors(state_.props);
+            break;
+    }
+}
+
+void zbButtons_H::ResizeHandling() {
+    state_.Width = width();
+    state_.Height = height();
+    BuildShapeRegion();
+    LayoutContent(false);
+    Redraw();
+}
+
+void zbButtons_H::Refresh() {
+    state_.DrawingDelayed = false;
+    Redraw();
+}
+
+void zbButtons_H::DelayDrawing(bool delay) {
+    state_.DrawingDelayed = delay;
+    if (!delay) Refresh();
+}
+
+// --- host side ----------------------------------------------------------------
+
+void zbButtons_H::NotifyChanged(const QString& key) {
+    emit PropertyChanged(key);
+}
+
+bool zbButtons_H::DesignMode() const {
+    return hostDesignMode(this);
+}
+
+void zbButtons_H::DesignMessage(const QString& text, const QString& title) {
+    if (!DesignMode()) return;
+    showMessage({this, title.isEmpty() ? programTitle() : title, text, MessageIcon::Information});
+}
+
+bool zbButtons_H::SurfaceEnabled() const {
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
+
+void zbButtons_H::SetSurfaceEnabled(bool enabled) {
+    QWidget::setEnabled(enabled);
+}
+
+void zbButtons_H::SetSurfaceFont(const DesignFontInfo& font) {
+    QWidget::setFont(designFont(font));
+}
+
+void zbButtons_H::SetSurfaceMousePointer(int pointer) {
+    if (pointer == 99 && !state_.props.MouseIcon.isNull())
+        setCursor(QCursor(QPixmap::fromImage(state_.props.MouseIcon)));
+    else if (pointer == 0)
+        unsetCursor();
+    else
+        setCursor(pointerShape(pointer));
+}
+
+bool zbButtons_H::SetSurfaceMouseIcon(const QImage& icon, bool isIcon) {
+    if (!icon.isNull() && !isIcon) return false;  // only icons and cursors point
+    if (!icon.isNull()) setCursor(QCursor(QPixmap::fromImage(icon)));
+    return true;
+}
+
+void zbButtons_H::SetAccessKey(const QString& /*key*/) {
+    regrabKeys();
+}
+
+void zbButtons_H::regrabKeys() {
+    for (int* id : {&accessShortcut_, &enterShortcut_, &returnShortcut_, &escapeShortcut_}) {
+        if (*id) releaseShortcut(*id);
+        *id = 0;
+    }
+    if (!state_.AccessKey.isEmpty())
+        accessShortcut_ = grabShortcut(QKeySequence(QStringLiteral("Alt+") + state_.AccessKey));
+    if (default_) {
+        enterShortcut_ = grabShortcut(QKeySequence(Qt::Key_Enter));
+        returnShortcut_ = grabShortcut(QKeySequence(Qt::Key_Return));
+    }
+    if (cancel_) escapeShortcut_ = grabShortcut(QKeySequence(Qt::Key_Escape));
+}
+
+void zbButtons_H::setDefault(bool on) {
+    if (on && window()) {
+        for (zbButtons_H* other : window()->findChildren<zbButtons_H*>())
+            if (other != this && other->default_) other->setDefault(false);
+    }
+    default_ = on;
+    regrabKeys();
+    updateDisplayAsDefault();
+}
+
+void zbButtons_H::setCancel(bool on) {
+    if (on && window()) {
+        for (zbButtons_H* other : window()->findChildren<zbButtons_H*>())
+            if (other != this && other->cancel_) other->setCancel(false);
+    }
+    cancel_ = on;
+    regrabKeys();
+}
+
+// --- persistence --------------------------------------------------------------
 
 void zbButtons_H::ReadProperties(const PropertyBag& store) {
-    caption_ = store.text(QStringLiteral("Caption"));
-    captionAlign_ = store.integer(QStringLiteral("CapAlign"), 2);
-    buttonStyle_ = store.integer(QStringLiteral("BackStyle"), 0);
-    foreColor_ = store.color(QStringLiteral("cFore"), kButtonText);
-    // A store without a font keeps the container's font rather than none.
-    if (store.contains(QStringLiteral("Font"))) setDesignFont(store.font(QStringLiteral("Font")));
-    showFocusRect_ = store.boolean(QStringLiteral("Focus"), true);
-    mode_ = CommandMode;
-    setMode(store.integer(QStringLiteral("Mode"), CommandMode));
-    value_ = mode_ != CommandMode && store.boolean(QStringLiteral("Value"), false);
-    picture_ = store.picture(QStringLiteral("Image"));
-    imagePixelSize_ = static_cast<int>(store.integer(QStringLiteral("ImgSize"), 16));
-    if (imagePixelSize_ < 16 || imagePixelSize_ > 48 || imagePixelSize_ % 8 != 0)
-        imagePixelSize_ = 16;
-    pictureAlign_ = store.integer(QStringLiteral("ImgAlign"), 0);
-    hoverForeColor_ = store.color(QStringLiteral("cFHover"), kButtonText);
-    setEnabled(store.boolean(QStringLiteral("Enabled"), true));
-    backColor_ = store.color(QStringLiteral("cBack"), containerBackColor());
-    hoverBackColor_ = store.color(QStringLiteral("cBHover"), backColor_);
-    if (mode_ == OptionMode && value_) clearOtherOptions();
-    update();
+    container_ = parentWidget();
+    state_.ParentBackColor = TranslateColor(ambientBackColor(container_));
+    DelayDrawing(true);
+
+    const long oldMode = state_.props.Mode;
+    if (oldMode == OptionMode) OptionToggle(OptionGroup::Leave);  // loading anew
+    ButtonProperties& p = state_.props;
+    StoredPointer pointer;
+    readStoredProperties(
+        store, AmbientDefaults{ambientBackColor(container_), ambientFont(container_)}, p, pointer);
+    SetSurfaceFont(p.Font);
+    SetSurfaceEnabled(p.Enabled);
+    if (!pointer.icon.isNull())
+        rules_.setMouseIcon(pointer.icon, pointer.iconPath, isIconPath(pointer.iconPath));
+    rules_.setMousePointer(pointer.pointer);
+
+    // Each step on its own: one failing leaves the others done.
+    const auto step = [](auto&& f) {
+        try {
+            f();
+        } catch (const std::exception&) {
+        }
+    };
+    step([&] { RefreshResources(ButtonResource::Picture); });
+    step([&] { RefreshResources(ButtonResource::BackColor); });
+    step([&] { RefreshResources(ButtonResource::Font); });
+    step([&] { rules_.setCaption(p.Caption); });
+    step([&] {
+        if (p.Mode == OptionMode) OptionToggle(OptionGroup::Join);
+    });
+
+    state_.DrawingDelayed = false;
+    ResizeHandling();
 }
 
-QSize zbButtons_H::sizeHint() const {
-    return {73, 25};
+void zbButtons_H::WriteProperties(PropertyWriter& out) const {
+    writeProperties(state_.props, out);
 }
 
-void zbButtons_H::completeClick() {
-    if (mode_ == OptionMode && value_) return;  // a selected option stays selected, silently
-    if (mode_ != CommandMode) setValue(!value_);
-    emit Click();
+// --- ambient properties ---------------------------------------------------------
+
+void zbButtons_H::updateDisplayAsDefault() {
+    // A focused button takes Enter, so it shows as the default; the form's
+    // default button does while the focus is on no other button.
+    const auto* focused = qobject_cast<const zbButtons_H*>(QApplication::focusWidget());
+    const bool otherButtonFocused = focused && focused != this && focused->window() == window();
+    const bool now = hasFocus() || (default_ && !otherButtonFocused);
+    if (now == displayAsDefault_) return;
+    displayAsDefault_ = now;
+    AmbientChanged(QStringLiteral("DisplayAsDefault"));
 }
 
-void zbButtons_H::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-    pressed_ = heldDown_ = true;
-    update();
-}
-
-void zbButtons_H::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton) || !pressed_) return;
-    const bool inside = rect().contains(event->position().toPoint());
-    if (inside != heldDown_) {
-        heldDown_ = inside;
-        update();
+void zbButtons_H::AmbientChanged(const QString& name) {
+    try {
+        if (name == QLatin1String("DisplayAsDefault")) {
+            const bool design = DesignMode();
+            const bool shown = displayAsDefault_ && (state_.props.ShowFocusRect || design);
+            state_.StateFlags =
+                shown ? (state_.StateFlags | kDefaultShown) : (state_.StateFlags & ~kDefaultShown);
+            if (design && state_.props.ButtonShape >= 7) {
+                // A custom shape's default look is its hover look.
+                state_.IsHovering = shown;
+                Redraw();
+                state_.IsHovering = false;
+            } else {
+                Redraw();
+            }
+        } else if (name == QLatin1String("BackColor")) {
+            state_.ParentBackColor = TranslateColor(ambientBackColor(container_));
+            if (state_.props.ButtonShape >= 4 || state_.props.ButtonStyle == 5) Redraw();
+        }
+    } catch (const std::exception&) {
     }
 }
 
-void zbButtons_H::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !pressed_) return QWidget::mouseReleaseEvent(event);
-    pressed_ = heldDown_ = false;
-    update();
-    if (rect().contains(event->position().toPoint())) completeClick();
-}
+// --- option groups ---------------------------------------------------------------
 
-void zbButtons_H::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        pressed_ = heldDown_ = true;
-        update();
-        return;
+bool zbButtons_H::OptionToggle(int action) {
+    try {
+        if (action == OptionGroup::Join) OptionGroup::installArrowKeys(container_);
+        return OptionGroup::toggle(container_, this, action);
+    } catch (const std::exception&) {
+        return false;
     }
-    QWidget::keyPressEvent(event);
 }
 
-void zbButtons_H::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && pressed_) {
-        pressed_ = heldDown_ = false;
-        update();
-        completeClick();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+// --- surface events -----------------------------------------------------------------
+
+void zbButtons_H::paintEvent(QPaintEvent*) {
+    state_.DrawingDelayed = false;
+    painting_ = true;
+    Redraw();
+    painting_ = false;
+    QPainter(this).drawImage(0, 0, face_);
 }
 
-void zbButtons_H::enterEvent(QEnterEvent* event) {
-    hot_ = true;
-    update();
-    QWidget::enterEvent(event);
+bool zbButtons_H::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == container_ && event->type() == QEvent::PaletteChange)
+        AmbientChanged(QStringLiteral("BackColor"));
+    return QWidget::eventFilter(watched, event);
 }
 
-void zbButtons_H::leaveEvent(QEvent* event) {
-    hot_ = false;
-    update();
-    QWidget::leaveEvent(event);
+void zbButtons_H::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ResizeHandling();
 }
 
 void zbButtons_H::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) pressed_ = heldDown_ = hot_ = false;
-    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange) update();
+    if (event->type() == QEvent::EnabledChange) {
+        // Also when the program disables the surface directly.
+        state_.props.Enabled = SurfaceEnabled();
+        if (!isEnabled()) state_.IsHeldDown = false;
+        Redraw();
+    }
     QWidget::changeEvent(event);
 }
 

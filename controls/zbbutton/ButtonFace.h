@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+
+#include "controls/zbbutton/ButtonState.h"
+
+namespace qx {
+
+// The plain face the buttons show until the owner-drawn painters take over:
+// background in the face or hover colour, a one-pixel 3D edge that sinks when
+// pressed or selected (a selected button also sits a tone darker), the
+// picture, the caption, the default frame and the focus rectangle.
+void paintInterimFace(QImage& face, const ButtonState& state, const QFont& captionFont,
+                      bool hasFocus);
+
+// The plain rectangle and the full width for the content.
+QRegion interimShapeRegion(const ButtonState& state);
+void interimLayout(ButtonState& state);
+
+}  // namespace qx
