@@ -74,18 +74,9 @@ bool toggle(QWidget* container, zbButtons_H* self, int action) {
             container->setProperty(memberName(n + 1).constData(),
                                    QVariant::fromValue(Member(self)));
             break;
-        case Leave: {
-            int at = 0;
-            for (int i = 1; i <= n && at == 0; ++i)
-                if (member(container, i) == self) at = i;
-            if (at == 0) break;  // not a member: nobody else is taken out
-            for (int i = at + 1; i <= n; ++i)
-                container->setProperty(memberName(i - 1).constData(),
-                                       container->property(memberName(i).constData()));
-            container->setProperty(memberName(n).constData(), QVariant());
-            container->setProperty(kCount, n > 1 ? QVariant(n - 1) : QVariant());
+        case Leave:
+            leave(container, self);
             break;
-        }
         case Ask:
             for (int i = 1; i <= n; ++i) {
                 const zbButtons_H* m = member(container, i);
@@ -96,6 +87,20 @@ bool toggle(QWidget* container, zbButtons_H* self, int action) {
             break;
     }
     return false;
+}
+
+void leave(QWidget* container, const zbButtons_H* self) {
+    if (!container) return;
+    const int n = count(container);
+    int at = 0;
+    for (int i = 1; i <= n && at == 0; ++i)
+        if (member(container, i) == self) at = i;
+    if (at == 0) return;  // not a member: nobody else is taken out
+    for (int i = at + 1; i <= n; ++i)
+        container->setProperty(memberName(i - 1).constData(),
+                               container->property(memberName(i).constData()));
+    container->setProperty(memberName(n).constData(), QVariant());
+    container->setProperty(kCount, n > 1 ? QVariant(n - 1) : QVariant());
 }
 
 std::vector<zbButtons_H*> members(const QWidget* container) {

@@ -19,6 +19,10 @@ enum Action { Clear = 0, Join = 1, Leave = -1, Ask = 2 };
 // member is selected. Members that no longer exist are skipped.
 bool toggle(QWidget* container, zbButtons_H* self, int action);
 
+// Takes `self` out of the group and nothing else (a destroyed button leaves
+// without touching the others' values).
+void leave(QWidget* container, const zbButtons_H* self);
+
 // The live members, in joining order.
 std::vector<zbButtons_H*> members(const QWidget* container);
 

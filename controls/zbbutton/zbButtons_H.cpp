@@ -56,7 +56,8 @@ zbButtons_H::zbButtons_H(QWidget* container, const QString& displayName) : QWidg
     setMouseTracking(true);  // moves without a button start the hover tracking
     hoverTimer_.setInterval(kHoverInterval);
     connect(&hoverTimer_, &QTimer::timeout, this, [this] { HoverTimerProc(this, kHoverTimerId); });
-    connect(qApp, &QApplication::focusChanged, this, [this] { updateDisplayAsDefault(); });
+    focusWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this] { updateDisplayAsDefault(); });
     if (container) container->installEventFilter(this);
 
     // A new instance: the container, its name as the caption, its font and colour.
@@ -77,9 +78,12 @@ zbButtons_H::zbButtons_H(QWidget* container, const QString& displayName) : QWidg
 }
 
 zbButtons_H::~zbButtons_H() {
+    // QWidget's destructor still moves the focus; this part of the button is gone by then.
+    disconnect(focusWatch_);
+    if (container_) container_->removeEventFilter(this);
     hoverTimer_.stop();
     // An option button leaves its group, so no member entry outlives its button.
-    if (state_.props.Mode == OptionMode) OptionToggle(OptionGroup::Leave);
+    if (state_.props.Mode == OptionMode) OptionGroup::leave(container_, this);
 }
 
 // --- the routines every change ends in ---------------------------------------

@@ -203,6 +203,7 @@ private:
     QPointer<QWidget> container_;  // the window the option group lives on
     QImage face_;
     QTimer hoverTimer_;
+    QMetaObject::Connection focusWatch_;
     bool painting_ = false;      // inside paintEvent: the face goes out with this paint
     bool clickPending_ = false;  // a real press waits for its release
     bool displayAsDefault_ = false;
