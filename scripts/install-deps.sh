@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config clang-format
     qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
     libchm-dev libchm-bin fp-utils
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev

@@ -107,7 +107,7 @@ QWidget* createControl(const ControlDesign& design, QWidget* container) {
     const Factory factory = factories.value(design.kind, nullptr);
     if (!factory)
         throw DesignError(design.properties.owner() + QStringLiteral(": unknown kind \"") +
-                          design.kind + '"');
+                          design.kind + QLatin1Char('"'));
     QWidget* widget = factory(design.properties, container);
     applyCommonSettings(design, widget);
     return widget;

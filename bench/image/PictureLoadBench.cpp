@@ -33,17 +33,18 @@ QTemporaryDir& folder() {
 }
 
 QString jpegOf(int width, int height, JpegScans scans = JpegScans::Baseline) {
-    const QString path = folder().filePath(QString("%1x%2-%3.jpg")
-                                               .arg(width)
-                                               .arg(height)
-                                               .arg(scans == JpegScans::Baseline ? "b" : "p"));
+    const QString path = folder().filePath(
+        QStringLiteral("%1x%2-%3.jpg")
+            .arg(width)
+            .arg(height)
+            .arg(scans == JpegScans::Baseline ? QLatin1Char('b') : QLatin1Char('p')));
     if (!QFile::exists(path))
         qx::test::writeStreamingJpeg(path, width, height, paintGradient, scans);
     return path;
 }
 
 QString pngOf(int width, int height) {
-    const QString path = folder().filePath(QString("%1x%2.png").arg(width).arg(height));
+    const QString path = folder().filePath(QStringLiteral("%1x%2.png").arg(width).arg(height));
     if (!QFile::exists(path)) {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(0);

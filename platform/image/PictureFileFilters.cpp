@@ -7,9 +7,9 @@ namespace {
 
 QString patternsFor(const QStringList& suffixes) {
     QStringList patterns;
-    for (const QString& suffix : suffixes) patterns << "*." + suffix;
-    for (const QString& suffix : suffixes) patterns << "*." + suffix.toUpper();
-    return patterns.join(' ');
+    for (const QString& suffix : suffixes) patterns << QStringLiteral("*.") + suffix;
+    for (const QString& suffix : suffixes) patterns << QStringLiteral("*.") + suffix.toUpper();
+    return patterns.join(QLatin1Char(' '));
 }
 
 }  // namespace
@@ -26,9 +26,12 @@ QStringList readablePictureSuffixes() {
 
 QStringList pictureNameFilters() {
     return {
-        "Image Files (" + patternsFor({"gif", "jpg", "bmp"}) + ")",
-        "All Pictures (" + patternsFor(readablePictureSuffixes()) + ")",
-        "All Files (*)",
+        QStringLiteral("Image Files (") +
+            patternsFor({QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("bmp")}) +
+            QLatin1Char(')'),
+        QStringLiteral("All Pictures (") + patternsFor(readablePictureSuffixes()) +
+            QLatin1Char(')'),
+        QStringLiteral("All Files (*)"),
     };
 }
 

@@ -52,7 +52,7 @@ ControlDesign parseControl(const QJsonValue& v, const QString& parent, QSet<QStr
     const QJsonValue index = o.value(QLatin1String("index"));
     if (!index.isUndefined()) {
         if (!index.isDouble() || index.toInt(-1) < 0)
-            fail(parent + '.' + c.name, "\"index\" must be 0 or more");
+            fail(parent + QLatin1Char('.') + c.name, QStringLiteral("\"index\" must be 0 or more"));
         c.index = index.toInt();
     }
     const QString where = parent + QLatin1Char('.') + c.key();
@@ -79,8 +79,9 @@ std::vector<MenuDesign> parseMenus(const QJsonValue& v, const QString& where) {
         menu.separator = o.value(QLatin1String("separator")).toBool(false);
         if (!menu.separator) {
             menu.name = requiredText(o, "name", where);
-            menu.caption = requiredText(o, "caption", where + '.' + menu.name);
-            menu.items = parseMenus(o.value(QLatin1String("items")), where + '.' + menu.name);
+            menu.caption = requiredText(o, "caption", where + QLatin1Char('.') + menu.name);
+            menu.items =
+                parseMenus(o.value(QLatin1String("items")), where + QLatin1Char('.') + menu.name);
         }
         menus.push_back(std::move(menu));
     }
@@ -141,7 +142,7 @@ FormDesign parseFormDesign(const QByteArray& json, const QString& source) {
 FormDesign loadFormDesign(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(path, QStringLiteral("cannot be read (") + file.errorString() + ')');
+        fail(path, QStringLiteral("cannot be read (") + file.errorString() + QLatin1Char(')'));
     return parseFormDesign(file.readAll(), path);
 }
 
