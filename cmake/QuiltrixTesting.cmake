@@ -19,8 +19,11 @@ function(quiltrix_add_test name)
             "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
             "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
             "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    # The test discovery passes only the first entry of an ENVIRONMENT list on;
+    # run every case through `cmake -E env` instead.
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${env}")
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+        PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()
