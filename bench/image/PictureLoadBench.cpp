@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
 
@@ -92,6 +93,30 @@ void BM_LoadJpeg100MP(benchmark::State& state) {
 void BM_LoadProgressiveJpeg24MP(benchmark::State& state) {
     loadRepeatedly(state, jpegOf(6000, 4000, JpegScans::Progressive));
 }
+// The same progressive photo read the way the game read it before: corner
+// and hint each from the file, every scan decoded twice.
+void BM_LoadProgressiveJpeg24MPTwoPass(benchmark::State& state) {
+    qx::PictureLoadOptions options;
+    options.onePassJpeg = false;
+    const QString path = jpegOf(6000, 4000, JpegScans::Progressive);
+    for (auto _ : state) {
+        qx::LoadedPicture picture = qx::LoadPicture(path, options);
+        if (picture.status != qx::PictureLoadStatus::Loaded) state.SkipWithError("not loaded");
+        benchmark::DoNotOptimize(picture);
+    }
+}
+// The reference: Qt decoding the whole progressive photo at full size.
+void BM_QtFullDecodeProgressiveJpeg24MP(benchmark::State& state) {
+    const QString path = jpegOf(6000, 4000, JpegScans::Progressive);
+    QImageReader::setAllocationLimit(1024);
+    for (auto _ : state) {
+        QImageReader reader(path);
+        QImage image = reader.read();
+        if (image.isNull()) state.SkipWithError("not decoded");
+        benchmark::DoNotOptimize(image);
+    }
+}
+
 void BM_LoadPng24MP(benchmark::State& state) {
     loadRepeatedly(state, pngOf(6000, 4000));
 }
@@ -100,6 +125,8 @@ BENCHMARK(BM_LoadJpeg632x355)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadJpeg12MP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadJpeg100MP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadProgressiveJpeg24MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadProgressiveJpeg24MPTwoPass)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtFullDecodeProgressiveJpeg24MP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadPng24MP)->Unit(benchmark::kMillisecond);
 
 }  // namespace

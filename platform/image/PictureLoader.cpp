@@ -1,5 +1,6 @@
 #include "platform/image/PictureLoader.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -11,6 +12,7 @@
 #include "platform/image/CheckedAllocation.h"
 #include "platform/image/DecodeBudget.h"
 #include "platform/image/JpegFrame.h"
+#include "platform/image/JpegOnePass.h"
 #include "platform/image/OpaqueRgb.h"
 #include "platform/image/Orientation.h"
 
@@ -163,18 +165,53 @@ LoadedPicture loaded(QSize naturalSize, const QImage& corner, QImage hint) {
 
 // Each read gets its own reader: a reader stopped after a clip rectangle keeps
 // the decoder's buffers until it is destroyed.
-QImage readClipped(const QString& path, const QByteArray& format, QRect clip) {
-    QImageReader reader(path, format);
+QImage readClipped(QImageReader&& reader, QRect clip) {
     reader.setAutoTransform(false);
     reader.setClipRect(clip);
     return reader.read();
 }
 
-QImage readReduced(const QString& path, const QByteArray& format, QSize size) {
-    QImageReader reader(path, format);
+QImage readReduced(QImageReader&& reader, QSize size) {
     reader.setAutoTransform(false);
     reader.setScaledSize(size);
     return reader.read();
+}
+
+QImage readFromMemory(QByteArray bytes, const std::function<QImage(QImageReader&&)>& read) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(QImageReader(&buffer, "jpeg"));
+}
+
+// The stored corner and the hint at `hintSize` (or as near as the decoder
+// gets), either from the file or, for a JPEG whose scans must all be read
+// first, from its coefficients read once.
+struct Decoded {
+    QImage corner;
+    QImage hint;
+};
+
+Decoded decodeCornerAndHint(const QString& path, const Probe& probe, QRect cornerClip,
+                            QSize hintSize, const PictureLoadOptions& options) {
+    if (options.onePassJpeg && probe.format == "jpeg" && probe.coefficientBytes > 0) {
+        if (const std::optional<JpegOnePassParts> parts =
+                splitJpegInOnePass(path, cornerClip, hintSize)) {
+            report(options, 50);
+            return {readFromMemory(parts->corner,
+                                   [&](QImageReader&& r) {
+                                       return readClipped(std::move(r), parts->clipInCorner);
+                                   }),
+                    readFromMemory(parts->hint, [&](QImageReader&& r) {
+                        return readReduced(std::move(r), hintSize);
+                    })};
+        }
+    }
+    Decoded decoded;
+    decoded.corner = readClipped(QImageReader(path, probe.format), cornerClip);
+    if (decoded.corner.size() != cornerClip.size()) return decoded;
+    report(options, 50);
+    decoded.hint = readReduced(QImageReader(path, probe.format), hintSize);
+    return decoded;
 }
 
 // JPEG: the corner's rows and a reduced whole, never the full picture.
@@ -184,18 +221,20 @@ LoadedPicture decodeParts(const QString& path, const Probe& probe,
     const QSize uprightFull = uprightSize(probe.storedSize, probe.orientation);
     const QRect cornerClip =
         storedRectOf(cornerOf(uprightFull, options), probe.storedSize, probe.orientation);
-    const QImage corner = checkedImage(readClipped(path, probe.format, cornerClip));
-    if (corner.size() != cornerClip.size()) return result;
-    report(options, 50);
-
     result.naturalSize = uprightFull;
     if (tooSmall(uprightFull, options)) {
+        // Said from the header alone, as the decoders would agree.
+        const QImage corner = readClipped(QImageReader(path, probe.format), cornerClip);
+        if (corner.size() != cornerClip.size()) return LoadedPicture{};
         result.status = PictureLoadStatus::TooSmall;
         return result;
     }
 
     const QSize hintSize = storedHintSize(probe, options);
-    QImage hint = checkedImage(readReduced(path, probe.format, hintSize));
+    Decoded decoded = decodeCornerAndHint(path, probe, cornerClip, hintSize, options);
+    const QImage corner = checkedImage(decoded.corner);
+    if (corner.size() != cornerClip.size()) return LoadedPicture{};
+    QImage hint = checkedImage(decoded.hint);
     if (hint.isNull()) return LoadedPicture{};
     if (hint.size() != hintSize) hint = averagedTo(hint, hintSize);
     report(options, 90);

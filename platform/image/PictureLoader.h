@@ -38,6 +38,9 @@ struct PictureLoadOptions {
     // every read the load makes: about two seconds on a modest machine. A
     // 100-megapixel progressive photo needs a sixth of it.
     qint64 maxJpegWork = qint64(200) << 20;
+    // Progressive and multi-scan JPEGs: read the coefficients once and show
+    // the corner and hint from them (same pixels as decoding the file twice).
+    bool onePassJpeg = true;
     // Told how far the load has come, in percent, from the loading thread.
     std::function<void(int percent)> progress = nullptr;
 };

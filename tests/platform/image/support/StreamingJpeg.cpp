@@ -27,6 +27,13 @@ bool writeStreamingJpeg(const QString& path, int width, int height, const RowPai
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     if (scans == JpegScans::Progressive) jpeg_simple_progression(&info);
+    static const jpeg_scan_info kOneScanPerComponent[3] = {{1, {0, 0, 0, 0}, 0, 63, 0, 0},
+                                                           {1, {1, 0, 0, 0}, 0, 63, 0, 0},
+                                                           {1, {2, 0, 0, 0}, 0, 63, 0, 0}};
+    if (scans == JpegScans::MultiScan) {
+        info.scan_info = kOneScanPerComponent;
+        info.num_scans = 3;
+    }
     jpeg_start_compress(&info, TRUE);
     std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
     while (info.next_scanline < info.image_height) {

@@ -9,7 +9,8 @@ namespace qx::test {
 // Fills one row of 8-bit RGB triples.
 using RowPainter = std::function<void(int y, unsigned char* rgb, int width)>;
 
-enum class JpegScans { Baseline, Progressive };
+// MultiScan: sequential, one scan per colour component.
+enum class JpegScans { Baseline, Progressive, MultiScan };
 
 // Writes a 4:2:0 JPEG a row at a time. A baseline picture costs one row of
 // memory to make, even at 100 megapixels; a progressive one makes the
