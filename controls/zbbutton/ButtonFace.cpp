@@ -48,15 +48,6 @@ void drawEdge(QPainter& painter, const QRect& area, const QColor& face, bool sun
 
 }  // namespace
 
-QRegion interimShapeRegion(const ButtonState& state) {
-    return QRegion(0, 0, state.Width, state.Height);
-}
-
-void interimLayout(ButtonState& state) {
-    state.ContentLeft = 0;
-    state.ContentRight = state.Width;
-}
-
 void paintInterimFace(QImage& face, const ButtonState& s, const QFont& captionFont, bool hasFocus) {
     const ButtonProperties& p = s.props;
     const QSize size(std::max(s.Width, 1), std::max(s.Height, 1));

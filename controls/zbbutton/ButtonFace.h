@@ -15,8 +15,4 @@ namespace qx {
 void paintInterimFace(QImage& face, const ButtonState& state, const QFont& captionFont,
                       bool hasFocus);
 
-// The plain rectangle and the full width for the content.
-QRegion interimShapeRegion(const ButtonState& state);
-void interimLayout(ButtonState& state);
-
 }  // namespace qx

@@ -8,8 +8,12 @@
 
 #include "controls/zbbutton/AmbientProperties.h"
 #include "controls/zbbutton/ButtonColors.h"
+#include "controls/zbbutton/ButtonContent.h"
 #include "controls/zbbutton/ButtonFace.h"
+#include "controls/zbbutton/ButtonLayout.h"
 #include "controls/zbbutton/ButtonPersistence.h"
+#include "controls/zbbutton/ButtonPictureDraw.h"
+#include "controls/zbbutton/ButtonShape.h"
 #include "controls/zbbutton/OptionGroup.h"
 #include "platform/qt/ProgramMessage.h"
 
@@ -95,18 +99,30 @@ void zbButtons_H::Redraw() {
     if (!painting_) update();
 }
 
-void zbButtons_H::LayoutContent(bool /*pictureChanged*/) {
-    interimLayout(state_);
+void zbButtons_H::LayoutContent(bool pictureChanged) {
+    if (qx::LayoutContent(state_, offscreen_, pictureChanged))
+        PrepareImage(state_, state_.PictureRect.width(), state_.PictureRect.height(), false);
 }
 
 void zbButtons_H::BuildShapeRegion() {
-    state_.OuterRegion = interimShapeRegion(state_);
+    qx::BuildShapeRegion(state_, offscreen_, [this](int w) {
+        resize(w, height());
+        state_.Width = width();
+    });
+    setMask(state_.OuterRegion);
+}
+
+bool zbButtons_H::CustomClickMove() {
+    const bool moved = qx::CustomClickMove(state_, [this](QPoint delta) { move(pos() + delta); });
+    if (moved) update();  // the face shows at the new place with this paint
+    return moved;
 }
 
 void zbButtons_H::RefreshResources(ButtonResource what) {
     switch (what) {
         case ButtonResource::Font:
             QWidget::setFont(designFont(state_.props.Font));
+            RefreshCaptionFont(state_, offscreen_);
             break;
         case ButtonResource::Picture:
             state_.PictureIsIcon = state_.props.PictureFromIcon;
@@ -122,6 +138,8 @@ void zbButtons_H::RefreshResources(ButtonResource what) {
 void zbButtons_H::ResizeHandling() {
     state_.Width = width();
     state_.Height = height();
+    if (offscreen_.width() != width() || offscreen_.height() != height())
+        offscreen_.resize(width(), height());
     BuildShapeRegion();
     LayoutContent(false);
     Redraw();

@@ -9,6 +9,7 @@
 #include "controls/zbbutton/ButtonHost.h"
 #include "controls/zbbutton/ButtonSetRules.h"
 #include "controls/zbbutton/ButtonState.h"
+#include "platform/gdi/GdiSurface.h"
 #include "platform/qt/PropertyBag.h"
 
 class QMimeData;
@@ -118,6 +119,9 @@ public:
     void BuildShapeRegion() override;
     void RefreshResources(ButtonResource what) override;
     void ResizeHandling() override;
+    // Moves a pressed shaped button by its CustomClick displacement and back;
+    // true when it has just moved it.
+    bool CustomClickMove();
 
     // Persistence.
     void ReadProperties(const PropertyBag& store);
@@ -202,6 +206,7 @@ private:
     ButtonSetRules rules_{state_, *this};
     QPointer<QWidget> container_;  // the window the option group lives on
     QImage face_;
+    GdiSurface offscreen_;  // the face is drawn here, then shown with one copy
     QTimer hoverTimer_;
     QMetaObject::Connection focusWatch_;
     bool painting_ = false;      // inside paintEvent: the face goes out with this paint
