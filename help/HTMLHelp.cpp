@@ -244,26 +244,24 @@ void HTMLHelp::HHDisplaySearch(QWidget* callingWindow) {
     Display(callingWindow, HHWindow, request);
 }
 
-void HTMLHelp::HHDisplayKeyword(QWidget* callingWindow) {
-    if (!PrepareDisplay()) return;
+ViewerRequest HTMLHelp::LookupRequest(ViewerRequest::Command command, const QString& names) const {
     ViewerRequest request;
-    request.command = Command::Keyword;
-    request.names = HHKeyword;
+    request.command = command;
+    request.names = names;
     request.defaultTopic = HHDefaultURL;
     request.notFoundText = HHMsgText;
     request.notFoundTitle = HHMsgTitle;
-    Display(callingWindow, HHWindow, request);
+    return request;
+}
+
+void HTMLHelp::HHDisplayKeyword(QWidget* callingWindow) {
+    if (!PrepareDisplay()) return;
+    Display(callingWindow, HHWindow, LookupRequest(Command::Keyword, HHKeyword));
 }
 
 void HTMLHelp::HHDisplayALink(QWidget* callingWindow) {
     if (!PrepareDisplay()) return;
-    ViewerRequest request;
-    request.command = Command::ALink;
-    request.names = HHALink;
-    request.defaultTopic = HHDefaultURL;
-    request.notFoundText = HHMsgText;
-    request.notFoundTitle = HHMsgTitle;
-    Display(callingWindow, HHWindow, request);
+    Display(callingWindow, HHWindow, LookupRequest(Command::ALink, HHALink));
 }
 
 void HTMLHelp::HHDisplayPopup(QWidget* callingWindow) {

@@ -103,6 +103,7 @@ private:
     bool PrepareDisplay();
     void Display(QWidget* callingWindow, const QString& windowType, ViewerRequest request);
     void CheckRegistry(const QString& file, bool reportMissing);
+    ViewerRequest LookupRequest(ViewerRequest::Command command, const QString& names) const;
     std::optional<QString> ReadViewerVersion();
 
     QString regFileName_;

@@ -9,6 +9,7 @@ namespace qx {
 namespace {
 
 constexpr int kAnswerTimeoutMs = 10000;
+constexpr int kRestartMs = 2500;
 
 }  // namespace
 
@@ -34,10 +35,18 @@ ViewerClient::Answer ViewerClient::send(const QString& program, const QString& f
 
     QString target = file;
     if (!windowType.trimmed().isEmpty()) target += QLatin1Char('>') + windowType.trimmed();
-    if (!QProcess::startDetached(program, {QStringLiteral("--serve"), target})) return {};
+    const QStringList arguments{QStringLiteral("--serve"), target};
+    if (!QProcess::startDetached(program, arguments)) return {};
     QDeadlineTimer deadline(kStartTimeoutMs);
+    QDeadlineTimer restart(kRestartMs);
     while (!deadline.hasExpired()) {
         if (const auto window = sendToRunning(name, request)) return {true, *window};
+        // A viewer that was closing when ours started kept the pair's lock, so
+        // ours stepped back; start another (a surplus one steps back too).
+        if (restart.hasExpired()) {
+            QProcess::startDetached(program, arguments);
+            restart.setRemainingTime(kRestartMs);
+        }
         QThread::msleep(50);
     }
     return {};

@@ -66,20 +66,21 @@ std::optional<WindowType> HelpBook::windowType(const QString& name) const {
     return std::nullopt;
 }
 
+QList<SitemapEntry> HelpBook::sitemap(const QString& named, const QString& ending) const {
+    QString file = topicForPath(named);
+    for (const QString& f : files_)
+        if (file.isEmpty() && f.endsWith(ending, Qt::CaseInsensitive)) file = f;
+    return file.isEmpty() ? QList<SitemapEntry>() : parseSitemap(readOr(file));
+}
+
 QList<SitemapEntry> HelpBook::contents(const QString& windowTypeName) const {
     const auto type = windowType(windowTypeName);
-    QString file = type ? topicForPath(type->contentsFile) : QString();
-    for (const QString& f : files_)
-        if (file.isEmpty() && f.endsWith(QLatin1String(".hhc"), Qt::CaseInsensitive)) file = f;
-    return file.isEmpty() ? QList<SitemapEntry>() : parseSitemap(readOr(file));
+    return sitemap(type ? type->contentsFile : QString(), QStringLiteral(".hhc"));
 }
 
 QList<SitemapEntry> HelpBook::index(const QString& windowTypeName) const {
     const auto type = windowType(windowTypeName);
-    QString file = type ? topicForPath(type->indexFile) : QString();
-    for (const QString& f : files_)
-        if (file.isEmpty() && f.endsWith(QLatin1String(".hhk"), Qt::CaseInsensitive)) file = f;
-    return file.isEmpty() ? QList<SitemapEntry>() : parseSitemap(readOr(file));
+    return sitemap(type ? type->indexFile : QString(), QStringLiteral(".hhk"));
 }
 
 QString HelpBook::defaultTopic(const QString& windowTypeName) const {

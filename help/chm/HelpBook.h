@@ -54,6 +54,8 @@ private:
     explicit HelpBook(std::unique_ptr<ChmArchive> archive);
     QByteArray readOr(const QString& path) const;
     QStringList pages() const;
+    // The named sitemap file, else the file's first one with that ending.
+    QList<SitemapEntry> sitemap(const QString& named, const QString& ending) const;
     QStringList pagesNaming(const QString& paramName, const QStringList& names) const;
 
     std::unique_ptr<ChmArchive> archive_;

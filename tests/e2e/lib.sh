@@ -168,11 +168,22 @@ e2e_wait_gone() {
 # corner E2E_CX, E2E_CY (the 792 x 515 client sits inside the 4-pixel frame,
 # under the caption and the menu bar).
 e2e_open_main_window() {
-    local start mx my height
+    e2e_start_game "$1"
+    e2e_press_start
+}
+
+# e2e_start_game <executable>: starts the game and waits for its start-up
+# window. Sets E2E_PID and E2E_START.
+e2e_start_game() {
     e2e_start "$1"
     E2E_PID=$E2E_LAST_PID
-    start=$(e2e_wait_window "$E2E_PID" 571 284 15) || e2e_fail "start-up window did not appear"
-    e2e_click "$start" $((452 + 36)) $((220 + 12))
+    E2E_START=$(e2e_wait_window "$E2E_PID" 571 284 15) || e2e_fail "start-up window did not appear"
+}
+
+# e2e_press_start: presses START and waits for the main window (see above).
+e2e_press_start() {
+    local mx my height
+    e2e_click "$E2E_START" $((452 + 36)) $((220 + 12))
     E2E_MAIN=$(e2e_wait_window_width "$E2E_PID" 800 10) || e2e_fail "main window did not appear"
     sleep 0.5
     read -r mx my <<<"$(e2e_window_pos "$E2E_MAIN")"

@@ -29,18 +29,12 @@ photo="$E2E_TMP/meadow.png"
     -fill '#e6b33a' -draw 'circle 90,300 90,310' -draw 'circle 150,320 150,328' -draw 'circle 230,295 230,304' \
     "$photo"
 
-e2e_start "$APP"
-E2E_PID=$E2E_LAST_PID
-start=$(e2e_wait_window "$E2E_PID" 571 284 15) || e2e_fail "start-up window did not appear"
+e2e_start_game "$APP"
 sleep 1
-crop_window "$start" "$OUT/start.png"
-e2e_click "$start" $((452 + 36)) $((220 + 12))
-E2E_MAIN=$(e2e_wait_window_width "$E2E_PID" 800 10) || e2e_fail "main window did not appear"
+crop_window "$E2E_START" "$OUT/start.png"
+e2e_press_start
 sleep 1
 read -r mx my <<<"$(e2e_window_pos "$E2E_MAIN")"
-height=$(e2e_window_size "$E2E_MAIN" | cut -dx -f2)
-E2E_CX=$((mx + 4))
-E2E_CY=$((my + height - 4 - 515))
 xdotool mousemove --sync $((mx + 900)) $((my + 300))
 sleep 0.5
 crop_window "$E2E_MAIN" "$OUT/main.png"
