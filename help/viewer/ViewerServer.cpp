@@ -16,6 +16,8 @@
 namespace qx {
 namespace {
 
+constexpr qint64 kLongestRequest = 1 << 20;
+
 QString lockPath(const QString& serverName) {
     return QDir::temp().filePath(serverName + QStringLiteral(".lock"));
 }
@@ -26,7 +28,10 @@ ViewerServer::ViewerServer(const QString& file, const QString& windowType)
     : file_(file),
       windowType_(windowType.trimmed()),
       lock_(lockPath(viewerServerName(file, windowType))) {
-    if (!file_.isEmpty()) book_ = chm::HelpBook::open(file_, &problem_);
+    if (file_.isEmpty())
+        problem_ = QStringLiteral("No help file was given.");
+    else
+        book_ = chm::HelpBook::open(file_, &problem_);
 }
 
 ViewerServer::~ViewerServer() = default;
@@ -64,6 +69,8 @@ void ViewerServer::serveConnection() {
                 socket->write(QByteArray::number(id) + '\n');
                 socket->flush();
             }
+            // Requests are short; a client that never ends its line is dropped.
+            if (socket->bytesAvailable() > kLongestRequest) socket->abort();
         });
     }
 }
