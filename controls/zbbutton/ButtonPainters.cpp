@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "controls/zbbutton/ButtonColors.h"
 #include "controls/zbbutton/ButtonContent.h"
@@ -162,9 +163,28 @@ void DrawFocus(Face& f, RgbColor color, bool valueFlag, bool aroundContent) {
     f.dc.Rectangle(r);
 }
 
-// Face colour unless a row says otherwise: the checked colour for a checked toggle.
+int luma(RgbColor c) {
+    return (299 * (c & 0xFF) + 587 * ((c >> 8) & 0xFF) + 114 * ((c >> 16) & 0xFF)) / 1000;
+}
+
+// Face colour unless a row says otherwise: the checked colour for a checked
+// toggle. That colour is a fixed light grey; a caption too light to read on
+// it (white text on a dark panel) gets a darker tone of the button's own face.
 RgbColor standardFace(const Face& f) {
-    return f.toggle() && f.checked() ? f.s.colors.CheckedFaceColor : f.s.colors.FaceColor;
+    if (!(f.toggle() && f.checked())) return f.s.colors.FaceColor;
+    constexpr int kMinCaptionContrast = 80;
+    const RgbColor caption = TranslateColor(f.p.ForeColor);
+    if (std::abs(luma(caption) - luma(f.s.colors.CheckedFaceColor)) >= kMinCaptionContrast)
+        return f.s.colors.CheckedFaceColor;
+    return shiftedColor(f.s.colors.FaceColor, -32);
+}
+
+// Without a hover colour of its own (HoverBackColor equal to BackColor) a
+// button still shows the pointer over it: its face lifts a little.
+RgbColor hoverFace(const Face& f, RgbColor face) {
+    constexpr int kHoverLift = 16;
+    if (f.p.HoverBackColor == f.p.BackColor) return shiftedColor(face, kHoverLift);
+    return f.s.colors.HoverFaceColor;
 }
 
 RgbColor standardCaption(const Face& f) {
@@ -189,7 +209,7 @@ void drawContent(Face& f, RgbColor captionColor, bool pressedLook, bool skipGrey
 
 PainterStart paintFaceAndContent(Face& f, RgbColor face, RgbColor gradientColor,
                                  RgbColor captionColor, bool checkedFlag, bool toggleFlag) {
-    PainterStart start{face, PaintBackground(f, face, gradientColor, f.s.colors.HoverFaceColor)};
+    PainterStart start{face, PaintBackground(f, face, gradientColor, hoverFace(f, face))};
     if (start.bg.code == kNothingToShow) return start;
     drawContent(f, captionColor, checkedFlag, toggleFlag);
     return start;

@@ -22,14 +22,15 @@ bool nearKey(Pixel p, Pixel key) {
            std::abs(static_cast<int>(blueOf(p)) - static_cast<int>(blueOf(key))) <= kKeyTolerance;
 }
 
-// A key colour no opaque pixel of `image` comes within reach of: a few
-// unusual colours first, then a walk through the colour cube.
-Pixel freeKeyColor(const QImage& image) {
+// A key colour no visible pixel comes within reach of: a few unusual
+// colours first, then a walk through the colour cube.
+Pixel freeKeyColor(const QImage& blended, const QImage& alpha) {
     std::vector<bool> used(size_t{1} << 24, false);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(line[x]) == 255) used[line[x] & kRgbMask] = true;
+    for (int y = 0; y < blended.height(); ++y) {
+        const auto* colour = reinterpret_cast<const QRgb*>(blended.constScanLine(y));
+        const auto* a = reinterpret_cast<const QRgb*>(alpha.constScanLine(y));
+        for (int x = 0; x < blended.width(); ++x)
+            if (qAlpha(a[x]) != 0) used[colour[x] & kRgbMask] = true;
     }
     const auto isFree = [&used](Pixel key) {
         for (int dr = -kKeyTolerance; dr <= kKeyTolerance; ++dr)
@@ -45,27 +46,35 @@ Pixel freeKeyColor(const QImage& image) {
     };
     for (Pixel key : {rgb(255, 0, 255), rgb(0, 255, 255), rgb(255, 255, 0), rgb(1, 254, 1)})
         if (isFree(key)) return key;
-    // 7-step lattice points never share a tolerance cube, and a picture has
-    // fewer colours than the lattice has points only if it is small enough.
+    // Points 7 apart never share a tolerance cube; a picture would need more
+    // colours than it has pixels to cover them all.
     for (int r = 3; r <= 255; r += 7)
         for (int g = 3; g <= 255; g += 7)
             for (int b = 3; b <= 255; b += 7)
                 if (isFree(rgb(r, g, b))) return rgb(r, g, b);
-    return rgb(255, 0, 255);  // every colour taken: the picture has no background to keep
+    return rgb(255, 0, 255);
 }
 
 }  // namespace
 
-Bitmap keyedPicture(const QImage& picture) {
+Bitmap keyedPicture(const QImage& picture, Pixel matte) {
     if (picture.isNull()) return {};
     if (!picture.hasAlphaChannel()) return bitmapFromImage(picture);
     const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-    QImage over(argb.size(), QImage::Format_RGB32);
-    over.fill(QColor::fromRgb(freeKeyColor(argb)));
-    QPainter painter(&over);
+    QImage blended(argb.size(), QImage::Format_RGB32);
+    blended.fill(QColor::fromRgb(matte));
+    QPainter painter(&blended);
     painter.drawImage(0, 0, argb);
     painter.end();
-    return bitmapFromImage(over);
+    const Pixel key = freeKeyColor(blended, argb);
+    Bitmap keyed = bitmapFromImage(blended);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        Pixel* row = keyed.row(y);
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(a[x]) == 0) row[x] = key;
+    }
+    return keyed;
 }
 
 Bitmap stretchNearest(const Bitmap& source, int width, int height) {

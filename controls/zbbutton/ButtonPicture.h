@@ -13,11 +13,12 @@ namespace qx {
 // transparent; a disabled button shows the picture as a flat grey shape.
 
 // A picture as the key-colour rules expect it. A picture with an alpha
-// channel is first laid over a colour that none of its opaque pixels comes
-// within 3 of, so its transparent parts become one exact key colour and no
-// drawn pixel (dark outlines included) is mistaken for background. Pictures
-// without alpha are copied as they are.
-Bitmap keyedPicture(const QImage& picture);
+// channel has its fully transparent pixels set to a key colour that none of
+// its other pixels comes within 3 of, so no drawn pixel (dark outlines
+// included) is mistaken for background; its partly transparent edge pixels
+// are blended over `matte` (the face they will stand on). Pictures without
+// alpha are copied as they are.
+Bitmap keyedPicture(const QImage& picture, Pixel matte);
 
 // The outline of a custom-shaped button taken from its picture, and the same
 // outline shrunk by 1 and 2 pixels.

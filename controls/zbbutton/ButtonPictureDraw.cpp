@@ -28,7 +28,6 @@ void drawPictureInto(const ButtonState& state, Bitmap& target) {
 
 void RefreshPicture(ButtonState& state, bool isIcon) {
     state.CachedImage = {};
-    state.KeyedPicture = {};
     state.PictureIsIcon = false;
     const QImage& picture = state.props.Picture;
     if (picture.isNull()) {
@@ -38,17 +37,19 @@ void RefreshPicture(ButtonState& state, bool isIcon) {
     state.ImageWidth = picture.width();
     state.ImageHeight = picture.height();
     state.PictureIsIcon = isIcon;
-    if (!isIcon) state.KeyedPicture = keyedPicture(picture);
 }
 
 void PrepareImage(ButtonState& state, int width, int height, bool regionFlag) {
-    if (!state.hasPicture() || state.PictureIsIcon || state.KeyedPicture.isNull()) return;
+    if (!state.hasPicture() || state.PictureIsIcon || state.props.Picture.isNull()) return;
+    // Soft edges of an alpha picture are blended over the idle face.
+    const Bitmap keyed = keyedPicture(state.props.Picture,
+                                      fromColorRef(static_cast<ColorRef>(state.colors.FaceColor)));
     if (!regionFlag) {
-        state.CachedImage = prepareKeyedImage(state.KeyedPicture, width, height);
+        state.CachedImage = prepareKeyedImage(keyed, width, height);
         return;
     }
     PictureOutline outline;
-    state.CachedImage = prepareKeyedImage(state.KeyedPicture, width, height, &outline);
+    state.CachedImage = prepareKeyedImage(keyed, width, height, &outline);
     state.OuterRegion = outline.outline;
     state.InnerRegion1 = outline.inner1;
     state.InnerRegion2 = outline.inner2;

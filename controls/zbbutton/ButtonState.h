@@ -84,9 +84,8 @@ struct ButtonState {
     bool PictureIsIcon = false;
     int ImageWidth = 0;
     int ImageHeight = 0;
-    // The picture as the key-colour rules read it (bitmaps only), and its copy
-    // sized for the face, rebuilt whenever the picture rectangle changes size.
-    Bitmap KeyedPicture;
+    // The picture sized for the face with its background set to one key
+    // colour (bitmaps only); dropped when the picture or the face colour changes.
     Bitmap CachedImage;
 
     DerivedColors colors;

@@ -5,16 +5,19 @@
 #include <QKeySequence>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <utility>
 
 #include "controls/zbbutton/AmbientProperties.h"
 #include "controls/zbbutton/ButtonColors.h"
 #include "controls/zbbutton/ButtonContent.h"
-#include "controls/zbbutton/ButtonFace.h"
 #include "controls/zbbutton/ButtonLayout.h"
+#include "controls/zbbutton/ButtonPainters.h"
 #include "controls/zbbutton/ButtonPersistence.h"
 #include "controls/zbbutton/ButtonPictureDraw.h"
 #include "controls/zbbutton/ButtonShape.h"
 #include "controls/zbbutton/OptionGroup.h"
+#include "platform/qt/BitmapImage.h"
 #include "platform/qt/ProgramMessage.h"
 
 namespace qx {
@@ -95,8 +98,10 @@ zbButtons_H::~zbButtons_H() {
 void zbButtons_H::Redraw() {
     if (state_.DrawingDelayed) return;
     ++redrawCount_;
-    paintInterimFace(face_, state_, font(), hasFocus());
-    if (!painting_) update();
+    const QScreen* shownOn = screen();
+    RedrawContext context{state_, offscreen_, shownOn ? shownOn->size() : QSize(),
+                          [this] { return CustomClickMove(); }};
+    if (qx::Redraw(context) != kNothingToShow && !painting_) update();
 }
 
 void zbButtons_H::LayoutContent(bool pictureChanged) {
@@ -105,10 +110,12 @@ void zbButtons_H::LayoutContent(bool pictureChanged) {
 }
 
 void zbButtons_H::BuildShapeRegion() {
+    PrepareBuffer(offscreen_, state_);
     qx::BuildShapeRegion(state_, offscreen_, [this](int w) {
         resize(w, height());
         state_.Width = width();
     });
+    PrepareBuffer(offscreen_, state_);  // a slanted shape may have widened the button
     setMask(state_.OuterRegion);
 }
 
@@ -125,12 +132,11 @@ void zbButtons_H::RefreshResources(ButtonResource what) {
             RefreshCaptionFont(state_, offscreen_);
             break;
         case ButtonResource::Picture:
-            state_.PictureIsIcon = state_.props.PictureFromIcon;
-            state_.ImageWidth = state_.props.Picture.width();
-            state_.ImageHeight = state_.props.Picture.height();
+            RefreshPicture(state_, state_.props.PictureFromIcon);
             break;
         case ButtonResource::BackColor:
             state_.colors = deriveColors(state_.props);
+            state_.CachedImage = {};  // soft picture edges are blended over the face
             break;
     }
 }
@@ -330,7 +336,7 @@ void zbButtons_H::paintEvent(QPaintEvent*) {
     painting_ = true;
     Redraw();
     painting_ = false;
-    QPainter(this).drawImage(0, 0, face_);
+    QPainter(this).drawImage(0, 0, imageOver(std::as_const(offscreen_).bitmap()));
 }
 
 bool zbButtons_H::eventFilter(QObject* watched, QEvent* event) {

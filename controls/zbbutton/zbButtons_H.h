@@ -100,7 +100,7 @@ public:
     QString AccessKey() const { return state_.AccessKey; }
 
     // The drawing surface (the face as last painted) and the window.
-    const QImage& hdc() const { return face_; }
+    const GdiSurface& hdc() const { return offscreen_; }
     QWidget* hwnd() { return this; }
 
     // The form's default (Enter) and cancel (Esc) button; one of each per window.
@@ -205,8 +205,7 @@ private:
     ButtonState state_;
     ButtonSetRules rules_{state_, *this};
     QPointer<QWidget> container_;  // the window the option group lives on
-    QImage face_;
-    GdiSurface offscreen_;  // the face is drawn here, then shown with one copy
+    GdiSurface offscreen_;         // the face is painted here and shown with one copy
     QTimer hoverTimer_;
     QMetaObject::Connection focusWatch_;
     bool painting_ = false;      // inside paintEvent: the face goes out with this paint

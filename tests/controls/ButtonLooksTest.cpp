@@ -29,18 +29,10 @@ zbButtons_H* panelButton(QWidget& form, long mode, const QString& caption, int y
     return b;
 }
 
-// Pixels of white ink, antialiased edges included.
-int countWhite(const QImage& image, const QRect& area) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y).lightness() >= 215) ++n;
-    return n;
-}
-
+// Inside the edge rings.
 int firstInkColumn(const QImage& image) {
-    for (int x = 1; x < image.width() - 1; ++x)
-        for (int y = 2; y < image.height() - 2; ++y)
+    for (int x = 3; x < image.width() - 3; ++x)
+        for (int y = 3; y < image.height() - 3; ++y)
             if (image.pixelColor(x, y).lightness() >= 215) return x;
     return -1;
 }
@@ -67,11 +59,15 @@ TEST(ButtonLooks, CheckAndOptionValuesShowInADarkerSunkenFace) {
         b->setValue(true);
         const QImage on = b->grab().toImage();
 
-        EXPECT_EQ(firstInkColumn(on), firstInkColumn(off) + 1)
-            << "no mark before the caption: it only sinks by a pixel";
+        // Raised: light outer edge at the top-left, black at the bottom-right;
+        // sunken: the other way round.
+        EXPECT_EQ(off.pixelColor(0, 8), QColor(Qt::white));
+        EXPECT_EQ(off.pixelColor(72, 8), QColor(Qt::black));
+        EXPECT_EQ(on.pixelColor(0, 8), QColor(Qt::black));
+        EXPECT_EQ(on.pixelColor(72, 8), QColor(Qt::white));
         EXPECT_EQ(off.pixelColor(3, 14), kPanelFace);
         EXPECT_LT(on.pixelColor(3, 14).lightness(), kPanelFace.lightness() - 10)
-            << "the chosen button sits a clear tone darker";
+            << "the chosen button sits a clear tone darker, its white caption readable";
 
         b->setValue(false);
         EXPECT_EQ(b->grab().toImage(), off) << "and clearing the value restores the face";
@@ -83,14 +79,15 @@ TEST(ButtonLooks, CaptionsStartAtTheEdgeInEveryMode) {
     zbButtons_H* command = panelButton(form, zbButtons_H::CommandMode, QStringLiteral("START"));
     zbButtons_H* check = panelButton(form, zbButtons_H::CheckMode, QStringLiteral("START"));
     const int commandText = firstInkColumn(command->grab().toImage());
-    EXPECT_GE(commandText, 2);
-    EXPECT_LE(commandText, 5);
+    EXPECT_GE(commandText, 4);
+    EXPECT_LE(commandText, 6);
     EXPECT_EQ(firstInkColumn(check->grab().toImage()), commandText);
 
     zbButtons_H* pictureOnly = panelButton(form, zbButtons_H::CheckMode, QString());
     pictureOnly->setGeometry(0, 0, 33, 33);
     QImage picture(16, 16, QImage::Format_RGB32);
     picture.fill(Qt::blue);
+    picture.setPixel(0, 0, qRgb(255, 0, 255));  // the top-left colour is the background
     pictureOnly->setPicture(picture);
     pictureOnly->setValue(true);
     EXPECT_EQ(pictureOnly->grab().toImage().pixelColor(17, 17), QColor(Qt::blue))
@@ -103,17 +100,19 @@ TEST(ButtonLooks, HoverPressedAndDisabledAreDistinct) {
     zbButtons_H* b = panelButton(form, zbButtons_H::CommandMode, QStringLiteral("Close"));
     b->setShowFocusRect(false);  // the press takes the focus; keep its marks out of the way
     const QImage plain = b->grab().toImage();
+    const QPoint faceOnly(60, 8);
 
     hover(*b);
     const QImage hot = b->grab().toImage();
     EXPECT_NE(hot, plain) << "hover shows even when the hover colour is the face colour";
-    EXPECT_GT(hot.pixelColor(4, 8).lightness(), plain.pixelColor(4, 8).lightness());
+    EXPECT_GT(hot.pixelColor(faceOnly).lightness(), plain.pixelColor(faceOnly).lightness());
 
     QTest::mousePress(b, Qt::LeftButton, {}, {5, 5});
     const QImage pressed = b->grab().toImage();
     EXPECT_NE(pressed, hot);
-    EXPECT_LT(pressed.pixelColor(2, 1).lightness(), pressed.pixelColor(2, 14).lightness())
-        << "pressed: the shadow moves to the top-left edge";
+    EXPECT_EQ(pressed.pixelColor(71, 8), QColor(128, 128, 128)) << "pressed: a grey inner shadow";
+    EXPECT_EQ(pressed.pixelColor(1, 8), pressed.pixelColor(faceOnly))
+        << "and no light edge inside the outer one";
     QTest::mouseRelease(b, Qt::LeftButton, {}, {5, 5});
 
     leave(*b);
@@ -122,7 +121,10 @@ TEST(ButtonLooks, HoverPressedAndDisabledAreDistinct) {
     b->setEnabled(false);
     const QImage disabled = b->grab().toImage();
     EXPECT_NE(disabled, plain);
-    EXPECT_EQ(countWhite(disabled, b->rect().adjusted(1, 1, -1, -1)), 0) << "the caption is greyed";
+    int grey = 0;
+    for (int y = 2; y < 15; ++y)
+        for (int x = 2; x < 71; ++x) grey += disabled.pixelColor(x, y) == QColor(128, 128, 128);
+    EXPECT_GT(grey, 10) << "the caption is greyed";
 }
 
 TEST(ButtonLooks, ADisabledCheckStillShowsItsValue) {

@@ -102,7 +102,7 @@ TEST(KeyedPicture, AlphaPicturesGetAKeyNoOpaquePixelMatches) {
     picture.fill(Qt::transparent);
     picture.setPixel(2, 2, qRgba(1, 2, 1, 255));
     picture.setPixel(3, 3, qRgba(255, 0, 255, 255));  // magenta in the motif
-    const Bitmap keyed = keyedPicture(picture);
+    const Bitmap keyed = keyedPicture(picture, kFace);
     const Pixel key = keyed.pixel(0, 0);
     EXPECT_NE(key & kRgbMask, rgb(255, 0, 255) & kRgbMask);
     Bitmap face(6, 6, kFace);
@@ -111,9 +111,15 @@ TEST(KeyedPicture, AlphaPicturesGetAKeyNoOpaquePixelMatches) {
     EXPECT_EQ(face.pixel(2, 2), rgb(1, 2, 1));
     EXPECT_EQ(face.pixel(3, 3), rgb(255, 0, 255));
 
+    // A half-transparent edge pixel is blended over the face, never over the key.
+    picture.setPixel(4, 4, qRgba(0, 0, 0, 128));
+    const Pixel edge = keyedPicture(picture, kFace).pixel(4, 4);
+    EXPECT_NEAR(static_cast<int>(redOf(edge)), 100, 2);
+    EXPECT_NEAR(static_cast<int>(blueOf(edge)), 80, 2);
+
     QImage opaque(4, 4, QImage::Format_RGB32);
     opaque.fill(qRgb(9, 8, 7));
-    EXPECT_EQ(keyedPicture(opaque).pixel(0, 0), rgb(9, 8, 7));
+    EXPECT_EQ(keyedPicture(opaque, kFace).pixel(0, 0), rgb(9, 8, 7));
 }
 
 TEST(IconPicture, DrawnWithItsOwnTransparency) {

@@ -159,16 +159,18 @@ TEST(zbButtons, TheFaceShowsColourPictureAndSelection) {
     b->setBackColor(oleRgb(192, 150, 124));
     QImage picture(16, 16, QImage::Format_RGB32);
     picture.fill(QColor(0, 0, 255));
+    picture.setPixel(0, 0, qRgb(255, 0, 255));  // the top-left colour is the background
     b->setPicture(picture);
     const QImage up = b->grab().toImage();
     EXPECT_EQ(up.pixelColor(4, 25), QColor(192, 150, 124));
-    EXPECT_EQ(up.pixelColor(20, 15), QColor(0, 0, 255))
-        << "a picture without caption sits in the middle";
+    EXPECT_EQ(up.pixelColor(10, 15), QColor(0, 0, 255))
+        << "a picture without caption sits at the left edge, centred vertically";
 
     b->setValue(true);
     const QImage down = b->grab().toImage();
     EXPECT_NE(down.pixelColor(0, 0), up.pixelColor(0, 0)) << "a selected option looks sunken";
-    EXPECT_EQ(down.pixelColor(21, 16), QColor(0, 0, 255)) << "and its content shifts by a pixel";
+    EXPECT_EQ(down.pixelColor(20, 23), QColor(0, 0, 255)) << "and its content shifts by a pixel";
+    EXPECT_NE(up.pixelColor(20, 23), QColor(0, 0, 255));
 }
 
 }  // namespace
