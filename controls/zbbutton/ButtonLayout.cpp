@@ -188,7 +188,15 @@ bool LayoutContent(ButtonState& state, const GdiSurface& surface, bool pictureCh
         prepare = true;
     }
 
-    state.CaptionRect = text.isEmpty() ? GdiRect{} : limited(caption, band, h);
+    GdiRect captionRect = text.isEmpty() ? GdiRect{} : limited(caption, band, h);
+    if (!text.isEmpty() && captionRect.height() < textHeight && textHeight <= h - 2) {
+        // Text a little taller than the room between the margins (a small
+        // font on a 17-pixel button) stays whole, centred within the button:
+        // cut descenders read worse than a line that nears the edges.
+        captionRect.top = std::max(0, (h - textHeight) / 2);
+        captionRect.bottom = std::min(h, captionRect.top + textHeight);
+    }
+    state.CaptionRect = captionRect;
     state.PictureRect = picture;
     return prepare;
 }

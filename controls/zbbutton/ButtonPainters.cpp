@@ -549,6 +549,9 @@ int StyleRoundedDark(RedrawContext& c) {
 void PrepareBuffer(GdiSurface& offscreen, const ButtonState& state) {
     if (offscreen.width() != state.Width || offscreen.height() != state.Height)
         offscreen.resize(state.Width, state.Height);
+    // The bundled caption fonts are outline fonts; drawn without smoothing
+    // their small sizes lose letters' spacing.
+    offscreen.setTextAntialiasing(true);
 }
 
 namespace {

@@ -31,7 +31,8 @@ inline constexpr int kShowFace = 1;
 // nothing while DrawingDelayed.
 int Redraw(RedrawContext& context);
 
-// Makes the surface the button's size (a new bitmap after a resize).
+// Makes the surface the button's size (a new bitmap after a resize), with
+// smoothed caption text.
 void PrepareBuffer(GdiSurface& offscreen, const ButtonState& state);
 
 // The painters, one per ButtonStyle 0..7. Each returns its continue-code and
