@@ -367,7 +367,10 @@ int StyleSoft3D(RedrawContext& c) {
     return code;
 }
 
-int StyleClassic3D(RedrawContext& c) {
+namespace {
+
+// Classic and thin-edge faces: raised (state 1) until pressed or checked (2).
+int raisedOrSunkenPainter(RedrawContext& c, EdgeColors (*edgesFor)(int state)) {
     Face f(c);
     const PainterStart start =
         paintFaceAndContent(f, standardFace(f), TranslateColor(f.p.GradientColor),
@@ -379,10 +382,16 @@ int StyleClassic3D(RedrawContext& c) {
         state = 2;
         focus = kBlackRgb;
     }
-    drawEdgesFor(f, classic3DEdges(state));
+    drawEdgesFor(f, edgesFor(state));
     const int code = painterEnd(f, start.bg.code);
     DrawFocus(f, focus, f.p.Value, false);
     return code;
+}
+
+}  // namespace
+
+int StyleClassic3D(RedrawContext& c) {
+    return raisedOrSunkenPainter(c, classic3DEdges);
 }
 
 int StyleRoundedShaded(RedrawContext& c) {
@@ -448,21 +457,7 @@ int StyleFlatGrey(RedrawContext& c) {
 }
 
 int StyleThinEdge(RedrawContext& c) {
-    Face f(c);
-    const PainterStart start =
-        paintFaceAndContent(f, standardFace(f), TranslateColor(f.p.GradientColor),
-                            standardCaption(f), f.p.Value, f.toggle());
-    if (start.bg.code == kNothingToShow) return kNothingToShow;
-    int state = std::max(start.bg.state, 1);
-    RgbColor focus = shapedFocus(f, start.face, -48);
-    if (f.checked()) {
-        state = 2;
-        focus = kBlackRgb;
-    }
-    drawEdgesFor(f, raisedOrSunkenOuterEdges(state));
-    const int code = painterEnd(f, start.bg.code);
-    DrawFocus(f, focus, f.p.Value, false);
-    return code;
+    return raisedOrSunkenPainter(c, raisedOrSunkenOuterEdges);
 }
 
 int StyleHotTrack(RedrawContext& c) {

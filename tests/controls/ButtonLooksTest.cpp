@@ -132,6 +132,23 @@ TEST(ButtonLooks, HoverPressedAndDisabledAreDistinct) {
     EXPECT_GT(grey, 10) << "the caption is greyed";
 }
 
+TEST(ButtonLooks, AHoverChangeRepaintsThatButtonOnly) {
+    QWidget form;
+    form.resize(200, 200);
+    zbButtons_H* hovered = panelButton(form, zbButtons_H::CommandMode, QStringLiteral("One"));
+    zbButtons_H* other = panelButton(form, zbButtons_H::CommandMode, QStringLiteral("Two"), 40);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+    const int otherBefore = other->RedrawCount();
+    const int hoveredBefore = hovered->RedrawCount();
+    hover(*hovered);
+    QApplication::processEvents();
+    EXPECT_GT(hovered->RedrawCount(), hoveredBefore);
+    EXPECT_EQ(other->RedrawCount(), otherBefore);
+    leave(*hovered);
+}
+
 TEST(ButtonLooks, ADisabledCheckStillShowsItsValue) {
     QWidget form;
     zbButtons_H* b = panelButton(form, zbButtons_H::CheckMode, QStringLiteral("HINT IMAGE"));
