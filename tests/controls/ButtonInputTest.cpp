@@ -1,0 +1,264 @@
+#include <QApplication>
+#include <QCursor>
+#include <QTest>
+#include <array>
+
+#include <gtest/gtest.h>
+
+#include "ButtonTestSupport.h"
+#include "controls/zbbutton/OptionGroup.h"
+
+namespace qx {
+namespace {
+
+// A shown, active form: focus, shortcuts and the window under the cursor work.
+struct ShownForm : QWidget {
+    ShownForm() {
+        resize(300, 200);
+        show();
+        QApplication::setActiveWindow(this);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(this));
+    }
+};
+
+zbButtons_H* option(QWidget& container, int y, long mode = zbButtons_H::OptionMode) {
+    auto* b = new zbButtons_H(&container);
+    b->setGeometry(10, y, 80, 20);
+    b->setMode(mode);
+    b->show();
+    return b;
+}
+
+// The events a button raised, by name, in order.
+struct EventLog {
+    QStringList names;
+    explicit EventLog(zbButtons_H* b) {
+        QObject::connect(b, &zbButtons_H::Click, [this] { names << QStringLiteral("Click"); });
+        QObject::connect(b, &zbButtons_H::KeyDown, [this](std::int16_t code, std::int16_t) {
+            names << QStringLiteral("KeyDown %1").arg(code);
+        });
+        QObject::connect(b, &zbButtons_H::KeyUp, [this](std::int16_t code, std::int16_t) {
+            names << QStringLiteral("KeyUp %1").arg(code);
+        });
+        QObject::connect(b, &zbButtons_H::MouseOnButton,
+                         [this](bool on) { names << QStringLiteral("MouseOnButton %1").arg(on); });
+    }
+};
+
+QVariant memberAt(const QWidget& container, int i) {
+    return container.property(QByteArrayLiteral("zb_Obj").append(QByteArray::number(i)));
+}
+zbButtons_H* memberButton(const QWidget& container, int i) {
+    return memberAt(container, i).value<QPointer<zbButtons_H>>().data();
+}
+
+TEST(ButtonOptionGroups, ThreeOnOneFormOneOnAnother) {
+    QWidget form, other;
+    std::array<zbButtons_H*, 3> b{option(form, 0), option(form, 20), option(form, 40)};
+    zbButtons_H* elsewhere = option(other, 0);
+    elsewhere->setValue(true);
+    EXPECT_EQ(form.property("zb_OptCount").toInt(), 3);
+    EXPECT_EQ(memberButton(form, 2), b[1]);
+
+    b[0]->setValue(true);
+    b[2]->setValue(true);
+    QTest::mouseClick(b[1], Qt::LeftButton);
+    EXPECT_FALSE(b[0]->Value());
+    EXPECT_TRUE(b[1]->Value());
+    EXPECT_FALSE(b[2]->Value());
+    EXPECT_TRUE(elsewhere->Value());
+    EXPECT_TRUE(OptionGroup::toggle(&form, b[0], OptionGroup::Ask));
+
+    // Taking the middle one out.
+    b[1]->setMode(zbButtons_H::CheckMode);
+    EXPECT_EQ(form.property("zb_OptCount").toInt(), 2);
+    EXPECT_EQ(memberButton(form, 1), b[0]);
+    EXPECT_EQ(memberButton(form, 2), b[2]);
+    EXPECT_FALSE(memberAt(form, 3).isValid());
+    EXPECT_TRUE(b[1]->Value()) << "now a check button that keeps its value";
+
+    // Leaving twice, or a button that never joined, takes nobody else out.
+    OptionGroup::toggle(&form, b[1], OptionGroup::Leave);
+    EXPECT_EQ(OptionGroup::members(&form), (std::vector<zbButtons_H*>{b[0], b[2]}));
+
+    // A destroyed button leaves; the last one out removes the count.
+    delete b[0];
+    EXPECT_EQ(OptionGroup::members(&form), std::vector<zbButtons_H*>{b[2]});
+    b[2]->setMode(zbButtons_H::CommandMode);
+    EXPECT_FALSE(form.property("zb_OptCount").isValid());
+    EXPECT_FALSE(memberAt(form, 1).isValid());
+}
+
+TEST(ButtonOptionGroups, TabbingIntoAGroupSelectsOnlyWhenNoneIs) {
+    ShownForm form;
+    zbButtons_H* before = option(form, 0, zbButtons_H::CommandMode);
+    zbButtons_H* first = option(form, 30);
+    zbButtons_H* second = option(form, 50);
+    before->setFocus();
+    QTest::keyClick(&form, Qt::Key_Tab);
+    ASSERT_TRUE(first->hasFocus());
+    EXPECT_TRUE(first->Value()) << "focus selects when the group has no selection";
+
+    before->setFocus();
+    second->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(second->Value()) << "a group with a selection keeps it";
+    EXPECT_TRUE(first->Value());
+}
+
+TEST(ButtonOptionGroups, ArrowKeysMoveThroughTheGroupAndRaiseNoKeyEvents) {
+    ShownForm form;
+    std::array<zbButtons_H*, 3> b{option(form, 0), option(form, 20), option(form, 40)};
+    b[0]->setFocus();
+    ASSERT_TRUE(b[0]->Value());
+    EventLog log(b[0]);
+    EventLog next(b[1]);
+    QTest::keyPress(b[0], Qt::Key_Down);
+    QApplication::processEvents();  // the container gets the posted key
+    ASSERT_TRUE(b[1]->hasFocus());
+    QTest::keyRelease(b[1], Qt::Key_Down);
+    EXPECT_TRUE(b[1]->Value()) << "the option reached with an arrow is selected";
+    EXPECT_FALSE(b[0]->Value());
+    EXPECT_EQ(log.names, QStringList());
+    EXPECT_EQ(next.names, QStringList{QStringLiteral("Click")});
+
+    QTest::keyClick(b[1], Qt::Key_Up);
+    QApplication::processEvents();
+    EXPECT_TRUE(b[0]->hasFocus());
+    QTest::keyClick(b[0], Qt::Key_Left);
+    QApplication::processEvents();
+    EXPECT_TRUE(b[2]->hasFocus()) << "the group wraps round";
+}
+
+TEST(ButtonKeys, SpaceBarCycle) {
+    struct Case {
+        long mode;
+        QStringList events;
+        bool value;
+    };
+    const Case cases[] = {
+        {zbButtons_H::CommandMode, {"KeyDown 32", "KeyDown 32", "Click", "KeyUp 32"}, false},
+        {zbButtons_H::CheckMode, {"KeyDown 32", "KeyDown 32", "KeyUp 32", "Click"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        QWidget form;
+        zbButtons_H* b = option(form, 0, c.mode);
+        EventLog log(b);
+        QTest::keyPress(b, Qt::Key_Space);
+        EXPECT_TRUE(b->state().hasFlag(kPressed));
+        const int painted = b->RedrawCount();
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                         true);
+        QApplication::sendEvent(b, &repeat);
+        EXPECT_EQ(b->RedrawCount(), painted) << "holding space does not press again";
+        QTest::keyRelease(b, Qt::Key_Space);
+        EXPECT_EQ(log.names, c.events);
+        EXPECT_EQ(b->Value(), c.value);
+        EXPECT_FALSE(b->state().hasFlag(kPressed));
+    }
+}
+
+TEST(ButtonKeys, ShiftIsSwallowedAndOtherKeysRaiseTheirEvents) {
+    QWidget form;
+    zbButtons_H* b = option(form, 0, zbButtons_H::CommandMode);
+    EventLog log(b);
+    QTest::keyClick(b, Qt::Key_Shift);
+    QTest::keyClick(b, Qt::Key_A);
+    EXPECT_EQ(log.names, (QStringList{"KeyDown 16", "KeyDown 65", "KeyUp 65"}));
+}
+
+TEST(ButtonKeys, EnterAndEscapeReachTheFormsDefaultAndCancelButtons) {
+    ShownForm form;
+    zbButtons_H* ok = option(form, 0, zbButtons_H::CommandMode);
+    zbButtons_H* cancel = option(form, 30, zbButtons_H::CommandMode);
+    zbButtons_H* check = option(form, 60, zbButtons_H::CheckMode);
+    QWidget elsewhere(&form);
+    elsewhere.setFocusPolicy(Qt::StrongFocus);
+    elsewhere.setGeometry(150, 0, 20, 20);
+    elsewhere.show();
+    ok->setDefault(true);
+    cancel->setCancel(true);
+    elsewhere.setFocus();
+    EXPECT_TRUE(ok->state().hasFlag(kDefaultShown)) << "the default button shows as one";
+
+    QSignalSpy okClicks(ok, &zbButtons_H::Click), cancelClicks(cancel, &zbButtons_H::Click);
+    QTest::keyClick(&elsewhere, Qt::Key_Return);
+    QTest::keyClick(&elsewhere, Qt::Key_Escape);
+    EXPECT_EQ(okClicks.count(), 1);
+    EXPECT_EQ(cancelClicks.count(), 1);
+
+    check->setDefault(true);
+    EXPECT_FALSE(ok->isDefault()) << "one default button per form";
+    QTest::keyClick(&elsewhere, Qt::Key_Return);
+    EXPECT_FALSE(check->Value()) << "Enter on a default check button does nothing";
+
+    cancel->setFocus();
+    EXPECT_FALSE(check->state().hasFlag(kDefaultShown)) << "the focused button is the default now";
+    EXPECT_TRUE(cancel->state().hasFlag(kDefaultShown));
+    QTest::keyClick(cancel, Qt::Key_Return);
+    EXPECT_EQ(cancelClicks.count(), 2);
+
+    cancel->setShowFocusRect(false);
+    EXPECT_FALSE(cancel->state().hasFlag(kDefaultShown));
+}
+
+TEST(ButtonKeys, AccessKeysClick) {
+    ShownForm form;
+    zbButtons_H* b = option(form, 0, zbButtons_H::CheckMode);
+    b->setCaption(QStringLiteral("&Hint"));
+    QSignalSpy clicks(b, &zbButtons_H::Click);
+    QTest::keyClick(&form, Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_TRUE(b->Value());
+    b->setCaption(QStringLiteral("Hint"));
+    QTest::keyClick(&form, Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1) << "the old key is gone with the ampersand";
+}
+
+TEST(ButtonMouse, LeavingWhilePressedClearsHotWithinTheHoverInterval) {
+    ShownForm form;
+    zbButtons_H* b = option(form, 0, zbButtons_H::CommandMode);
+    EventLog log(b);
+    QCursor::setPos(b->mapToGlobal(QPoint(5, 5)));
+    QTest::mouseMove(b, {5, 5});
+    EXPECT_TRUE(b->state().IsHovering);
+    EXPECT_EQ(b->property("zb_TimerID").toInt(), zbButtons_H::kHoverTimerId);
+    EXPECT_EQ(b->property("zb_ClassID").value<QObject*>(), b);
+    QTest::mousePress(b, Qt::LeftButton, {}, {5, 5});
+
+    QCursor::setPos(form.mapToGlobal(QPoint(200, 150)));
+    QTest::mouseMove(b, {190, 150});
+    QTest::qWait(3 * zbButtons_H::kHoverInterval);
+    EXPECT_EQ(log.names, (QStringList{"MouseOnButton 1", "MouseOnButton 0"}));
+    EXPECT_FALSE(b->state().hasFlag(kHot));
+    EXPECT_FALSE(b->state().IsHeldDown);
+    EXPECT_TRUE(b->state().hasFlag(kPressed)) << "pressed stays until the release";
+
+    QCursor::setPos(b->mapToGlobal(QPoint(6, 6)));
+    QTest::mouseMove(b, {6, 6});
+    EXPECT_TRUE(b->state().IsHeldDown) << "coming back with the button down";
+    QTest::mouseRelease(b, Qt::LeftButton, {}, {6, 6});
+    EXPECT_FALSE(b->state().hasFlag(kPressed));
+    EXPECT_EQ(log.names.count(QStringLiteral("Click")), 1);
+}
+
+TEST(ButtonMouse, ADoubleClickTogglesACheckButtonOncePerPair) {
+    QWidget form;
+    zbButtons_H* b = option(form, 0, zbButtons_H::CheckMode);
+    b->resize(80, 20);
+    QSignalSpy clicks(b, &zbButtons_H::Click), doubles(b, &zbButtons_H::DoubleClick);
+    QTest::mouseClick(b, Qt::LeftButton, {}, {5, 5});
+    QTest::mouseDClick(b, Qt::LeftButton, {}, {5, 5});
+    QTest::mouseRelease(b, Qt::LeftButton, {}, {5, 5});
+    EXPECT_EQ(doubles.count(), 1);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_TRUE(b->Value());
+    EXPECT_FALSE(b->state().hasFlag(kPressed)) << "the face matches the value again";
+
+    QTest::mouseClick(b, Qt::RightButton, {}, {5, 5});
+    EXPECT_EQ(clicks.count(), 1) << "a click of another button does nothing";
+    EXPECT_EQ(b->state().LastButton, 2);
+}
+
+}  // namespace
+}  // namespace qx
