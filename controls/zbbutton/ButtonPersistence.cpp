@@ -83,21 +83,28 @@ void readStoredProperties(const PropertyBag& store, const AmbientDefaults& ambie
     if (props.PictureAlign >= 4 && !props.Picture.isNull()) props.CaptionAlign = 2;
 }
 
-void writeProperties(const ButtonProperties& p, PropertyWriter& out) {
+void writeProperties(const ButtonProperties& p, PropertyWriter& out, bool everyKey) {
+    const auto put = [&](const char* key, const QJsonValue& value, bool isDefault) {
+        if (everyKey || !isDefault) out.write(QLatin1String(key), value);
+    };
     const auto number = [&](const char* key, long value, long fallback) {
-        if (value != fallback) out.write(QLatin1String(key), static_cast<qint64>(value));
+        put(key, static_cast<qint64>(value), value == fallback);
     };
     const auto color = [&](const char* key, OleColor value, OleColor fallback) {
-        if (value != fallback) out.write(QLatin1String(key), colorToJson(value));
+        put(key, colorToJson(value), value == fallback);
     };
     const auto flag = [&](const char* key, bool value, bool fallback) {
-        if (value != fallback) out.write(QLatin1String(key), value);
+        put(key, value, value == fallback);
     };
-    if (!p.Caption.isEmpty()) out.write(QStringLiteral("Caption"), p.Caption);
+    const auto picture = [&](const char* key, const QImage& image, const QString& path) {
+        const bool none = image.isNull() || path.isEmpty();
+        put(key, none ? QJsonValue() : QJsonValue(path), none);
+    };
+    put("Caption", p.Caption, p.Caption.isEmpty());
     number("CapAlign", p.CaptionAlign, 2);
     number("BackStyle", p.ButtonStyle, 0);
     number("Shape", p.ButtonShape, 0);
-    out.write(QStringLiteral("Font"), fontToJson(p.Font));
+    put("Font", fontToJson(p.Font), false);
     color("cFore", p.ForeColor, kButtonText);
     color("cFHover", p.HoverForeColor, kButtonText);
     color("cBhover", p.HoverBackColor, p.BackColor);
@@ -106,18 +113,16 @@ void writeProperties(const ButtonProperties& p, PropertyWriter& out) {
     color("cGradient", p.GradientColor, kButtonFace);
     number("Gradient", p.GradientMode, 0);
     number("CapStyle", p.CaptionStyle, 0);
-    out.write(QStringLiteral("Mode"), static_cast<qint64>(p.Mode));
-    out.write(QStringLiteral("Value"), p.Value);
+    put("Mode", static_cast<qint64>(p.Mode), false);
+    put("Value", p.Value, false);
     number("CustomClick", p.CustomClick, 0);
     number("ImgAlign", p.PictureAlign, 0);
-    if (!p.Picture.isNull() && !p.PicturePath.isEmpty())
-        out.write(QStringLiteral("Image"), p.PicturePath);
+    picture("Image", p.Picture, p.PicturePath);
     number("ImgSize", p.ImagePixelSize, 16);
     flag("Enabled", p.Enabled, true);
-    out.write(QStringLiteral("cBack"), colorToJson(p.BackColor));
+    put("cBack", colorToJson(p.BackColor), false);
     number("mPointer", p.MousePointer, 0);
-    if (!p.MouseIcon.isNull() && !p.MouseIconPath.isEmpty())
-        out.write(QStringLiteral("mIcon"), p.MouseIconPath);
+    picture("mIcon", p.MouseIcon, p.MouseIconPath);
 }
 
 }  // namespace qx

@@ -53,7 +53,8 @@ void readStoredProperties(const PropertyBag& store, const AmbientDefaults& ambie
                           ButtonProperties& props, StoredPointer& pointer);
 
 // The entries saving writes, in order; values equal to their default are left
-// out except "Mode", "Value" and "cBack".
-void writeProperties(const ButtonProperties& props, PropertyWriter& out);
+// out except "Mode", "Value" and "cBack". With everyKey, every key is written
+// (no picture: null).
+void writeProperties(const ButtonProperties& props, PropertyWriter& out, bool everyKey = false);
 
 }  // namespace qx
