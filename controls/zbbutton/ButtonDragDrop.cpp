@@ -12,11 +12,6 @@
 namespace qx {
 namespace {
 
-// Drop states of OLEDragOver.
-constexpr std::int16_t kDragEnter = 0;
-constexpr std::int16_t kDragLeave = 1;
-constexpr std::int16_t kDragOver = 2;
-
 // Effects as the events carry them: copy 1, move 2 (the same bits as Qt's).
 long effectOf(Qt::DropActions actions) {
     return static_cast<long>(actions & (Qt::CopyAction | Qt::MoveAction));
@@ -50,6 +45,14 @@ private:
 
 }  // namespace
 
+void zbButtons_H::dragOver(QDragMoveEvent* event, std::int16_t state) {
+    emit OLEDragOver(event->mimeData(), effectOf(event->possibleActions()),
+                     mouseButtonCode(event->buttons()), shiftState(event->modifiers()),
+                     static_cast<float>(event->position().x()),
+                     static_cast<float>(event->position().y()), state);
+    event->acceptProposedAction();
+}
+
 void zbButtons_H::setOLEDropMode(int mode) {
     setAcceptDrops(mode == 1);
 }
@@ -66,19 +69,11 @@ void zbButtons_H::OLEDrag() {
 }
 
 void zbButtons_H::dragEnterEvent(QDragEnterEvent* event) {
-    emit OLEDragOver(event->mimeData(), effectOf(event->possibleActions()),
-                     mouseButtonCode(event->buttons()), shiftState(event->modifiers()),
-                     static_cast<float>(event->position().x()),
-                     static_cast<float>(event->position().y()), kDragEnter);
-    event->acceptProposedAction();
+    dragOver(event, kDragEnter);
 }
 
 void zbButtons_H::dragMoveEvent(QDragMoveEvent* event) {
-    emit OLEDragOver(event->mimeData(), effectOf(event->possibleActions()),
-                     mouseButtonCode(event->buttons()), shiftState(event->modifiers()),
-                     static_cast<float>(event->position().x()),
-                     static_cast<float>(event->position().y()), kDragOver);
-    event->acceptProposedAction();
+    dragOver(event, kDragOver);
 }
 
 void zbButtons_H::dragLeaveEvent(QDragLeaveEvent* event) {

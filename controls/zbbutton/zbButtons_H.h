@@ -12,6 +12,7 @@
 #include "platform/gdi/GdiSurface.h"
 #include "platform/qt/PropertyBag.h"
 
+class QDragMoveEvent;
 class QMimeData;
 
 namespace qx {
@@ -200,6 +201,11 @@ private:
     void AccessKeyPress(int code);
     void startHovering(Qt::MouseButtons buttons);
     void updateDisplayAsDefault();
+    // Drop states of OLEDragOver.
+    static constexpr std::int16_t kDragEnter = 0;
+    static constexpr std::int16_t kDragLeave = 1;
+    static constexpr std::int16_t kDragOver = 2;
+    void dragOver(QDragMoveEvent* event, std::int16_t state);
     void regrabKeys();
 
     ButtonState state_;
