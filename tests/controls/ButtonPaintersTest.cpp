@@ -125,6 +125,71 @@ INSTANTIATE_TEST_SUITE_P(
                  {kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb, kWhiteRgb,
                   kWhiteRgb, 0, 0, 0, 0}}));
 
+constexpr RgbColor kSoftLight = 0xE8E8E7;  // Shift(0xDFDFDF, +8)
+INSTANTIATE_TEST_SUITE_P(
+    ThinEdgeAndSoftEdge, EdgeRingsTest,
+    ::testing::Values(
+        EdgeCase{4, Look::Idle, {F, F, F, F, F, F, F, F, kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb}},
+        EdgeCase{
+            4, Look::Pressed, {F, F, F, F, F, F, F, F, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb}},
+        EdgeCase{
+            4, Look::Checked, {F, F, F, F, F, F, F, F, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb}},
+        EdgeCase{6,
+                 Look::Idle,
+                 {F, F, F, F, kSoftLight, kSoftLight, kGreyRgb, kGreyRgb, kSoftLight, kSoftLight,
+                  kGreyRgb, kGreyRgb}},
+        EdgeCase{6,
+                 Look::Pressed,
+                 {F, F, F, F, kGreyRgb, kGreyRgb, kSoftLight, kSoftLight, kGreyRgb, kGreyRgb,
+                  kSoftLight, kSoftLight}},
+        EdgeCase{6,
+                 Look::Checked,
+                 {F, F, F, F, kGreyRgb, kGreyRgb, kSoftLight, kSoftLight, kGreyRgb, kGreyRgb,
+                  kSoftLight, kSoftLight}}));
+
+TEST(RoundedDark, RingsShadeTheFaceAndCornersRoundTheFrame) {
+    ButtonState s = button(7);
+    GdiSurface surface;
+    redraw(s, surface);
+    const RgbColor face = s.colors.FaceColor;
+    const RgbColor mid = shiftedColor(face, 31, true);
+    const RgbColor dark = shiftedColor(face, -64, true);
+    const RgbColor want[12] = {kWhiteRgb, kWhiteRgb, face, face, mid, mid, dark, dark, 0, 0, 0, 0};
+    for (int entry = 1; entry <= 12; ++entry) {
+        const QPoint at = segmentProbe(entry, s.Width, s.Height);
+        EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(at.x(), at.y())), want[entry - 1])
+            << "entry " << entry;
+    }
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(3, 3)), kWhiteRgb);
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(2, 2)), mid);
+    EXPECT_EQ(surface.GetPixel(1, 1), 0u);
+    EXPECT_EQ(surface.GetPixel(s.Width - 2, s.Height - 2), 0u);
+}
+
+TEST(CheckedFace, ALightCaptionGetsADarkerToneOfItsOwnFace) {
+    ButtonState s = button(0);
+    setLook(s, Look::Checked);
+    GdiSurface surface;
+    redraw(s, surface);  // black caption: the light checked face
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(20, 10)), s.colors.CheckedFaceColor);
+    s.props.ForeColor = 0xFFFFFF;
+    redraw(s, surface);
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(20, 10)), shiftedColor(kBack, -32));
+}
+
+TEST(HoverFace, LiftsWithoutAHoverColourAndUsesOneWhenSet) {
+    ButtonState s = button(0);
+    s.StateFlags = kHot;
+    s.IsHovering = true;
+    GdiSurface surface;
+    redraw(s, surface);
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(20, 10)), shiftedColor(kBack, 16));
+    s.props.HoverBackColor = 0x00FFFF;
+    s.colors = deriveColors(s.props);
+    redraw(s, surface);
+    EXPECT_EQ(surface.GetPixel(20, 10), 0x00FFFFu);
+}
+
 TEST(EdgeRings, CornersBelongToTheLeftAtTopLeftAndToTheShadowElsewhere) {
     ButtonState s = button(0);
     GdiSurface surface;
