@@ -10,6 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev
     xvfb xauth xdotool x11-apps x11-utils imagemagick
     clang libclang-rt-dev  # libFuzzer, for the fuzzing run of scripts/test.sh only
+    libxcb1-dev  # the start-up timer under tools/startup
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #include "platform/sound/ClipPlayer.h"
 
-#include "platform/sound/QtClipOutput.h"
+#include "platform/sound/AudioModule.h"
 #include "platform/sound/SoundClips.h"
 #include "platform/sound/WaveParser.h"
 
@@ -15,9 +15,12 @@ ClipPlayer::ClipPlayer(const SoundClips* clips, std::unique_ptr<ClipOutput> outp
 ClipPlayer::~ClipPlayer() = default;
 
 ClipOutput* ClipPlayer::output() {
-    // Opening the audio system waits for the sound server: not before the
-    // first clip, so start-up stays quick.
-    if (!output_ && useDefaultOutput_) output_ = std::make_unique<QtClipOutput>();
+    // Opening the audio system loads its libraries and waits for the sound
+    // server: not before the first clip, so start-up stays quick.
+    if (!output_ && useDefaultOutput_) {
+        output_ = openAudioModuleOutput();
+        useDefaultOutput_ = false;  // tried once: a missing module means silence
+    }
     return output_.get();
 }
 

@@ -14,7 +14,8 @@ class ClipPlayer : public QObject {
     Q_OBJECT
 
 public:
-    // Plays through the default audio output (QtClipOutput), opened on first use.
+    // Plays through the default audio output (QtClipOutput, from the audio
+    // module), opened on first use.
     explicit ClipPlayer(const SoundClips* clips, QObject* parent = nullptr);
     // Plays through `output` instead (tests, or a silent player with nullptr).
     ClipPlayer(const SoundClips* clips, std::unique_ptr<ClipOutput> output,

@@ -15,6 +15,9 @@ e2e_open_main_window "$APP"
 pid=$E2E_PID
 board_x=$((E2E_CX + 140)); board_y=$((E2E_CY + 16))
 
+e2e_log "the audio libraries load with the first clip, not at start-up"
+! grep -q "libQt6Multimedia" /proc/"$pid"/maps || e2e_fail "Qt Multimedia mapped before any sound"
+
 e2e_log "NEW GAME opens the file dialog; typing a path loads the picture"
 e2e_new_game "$picture"
 sleep 1
@@ -46,5 +49,7 @@ after=$(e2e_count_colour "$E2E_TMP/dropped.png" $((target_x - 20)) $((target_y -
 # The cell is centred on the pointer and snapped within 5 pixels: its body covers the spot.
 [ "$after" -gt 600 ] || e2e_fail "dropped piece not at the pointer ($after picture pixels there)"
 e2e_alive "$pid" || e2e_fail "the game ended"
+
+grep -q "quiltrix_audio" /proc/"$pid"/maps || e2e_fail "the drop's clip did not load the audio module"
 
 e2e_log "passed"

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# tools/startup/measure-startup.sh [BUILD_DIR] [RUNS]
+# Time from process start to the first window mapped, for the game (its Start
+# window) and for a bare Qt window of the same size, on a private Xvfb.
+# Runs alternate between the two; prints every run and the medians.
+set -euo pipefail
+build=${1:-build/release}
+runs=${2:-12}
+timer=$build/tools/startup/quiltrix_startup_timer
+empty=$build/tools/startup/quiltrix_empty_window
+game=$build/app/quiltrix
+for program in "$timer" "$empty" "$game"; do
+    [ -x "$program" ] || { echo "missing $program (build it first)" >&2; exit 2; }
+done
+
+display=:$((200 + RANDOM % 300))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+
+# One unmeasured run each, so both start from a warm file cache.
+"$timer" "$empty" >/dev/null
+"$timer" "$game" >/dev/null
+empties=() games=()
+for i in $(seq "$runs"); do
+    empties+=("$("$timer" "$empty")")
+    games+=("$("$timer" "$game")")
+    echo "run $i: empty ${empties[-1]} ms, game ${games[-1]} ms"
+done
+e=$(printf '%s\n' "${empties[@]}" | median)
+g=$(printf '%s\n' "${games[@]}" | median)
+echo "median: empty window $e ms, game $g ms, ratio $(awk -v g="$g" -v e="$e" 'BEGIN {printf "%.2f", g / e}')"
