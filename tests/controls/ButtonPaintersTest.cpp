@@ -190,6 +190,25 @@ TEST(HoverFace, LiftsWithoutAHoverColourAndUsesOneWhenSet) {
     EXPECT_EQ(surface.GetPixel(20, 10), 0x00FFFFu);
 }
 
+TEST(EdgeRings, SlantedSidesFollowTheOutlineOnePixelPerRow) {
+    ButtonState s = button(0, 80, 20);
+    s.props.ButtonShape = 3;
+    GdiSurface surface(80, 20);
+    BuildShapeRegion(s, surface, {});
+    ASSERT_EQ(s.ContentLeft, 21);
+    redraw(s, surface);
+    for (int y = 1; y < s.Height - 1; ++y) {
+        EXPECT_EQ(surface.GetPixel(y, y), 0xFFFFFFu) << "outer left at row " << y;
+        EXPECT_TRUE(s.OuterRegion.contains(QPoint(y, y)));
+        EXPECT_EQ(surface.GetPixel(s.ContentRight + y, y), 0u) << "outer right at row " << y;
+        EXPECT_TRUE(s.OuterRegion.contains(QPoint(s.ContentRight + y, y)));
+        if (y < s.Height - 2) {  // the middle ring's last row belongs to its bottom edge
+            EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(y + 1, y)), kSoft)
+                << "middle left at row " << y;
+        }
+    }
+}
+
 TEST(EdgeRings, CornersBelongToTheLeftAtTopLeftAndToTheShadowElsewhere) {
     ButtonState s = button(0);
     GdiSurface surface;
