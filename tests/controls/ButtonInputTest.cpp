@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QCursor>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
 #include <array>
 
@@ -258,6 +260,54 @@ TEST(ButtonMouse, ADoubleClickTogglesACheckButtonOncePerPair) {
     QTest::mouseClick(b, Qt::RightButton, {}, {5, 5});
     EXPECT_EQ(clicks.count(), 1) << "a click of another button does nothing";
     EXPECT_EQ(b->state().LastButton, 2);
+}
+
+}  // namespace
+}  // namespace qx
+
+namespace qx {
+namespace {
+
+TEST(ButtonDragDrop, QtDropsRaiseTheDragEventsWithTheirStates) {
+    QWidget form;
+    zbButtons_H* b = option(form, 0, zbButtons_H::CommandMode);
+    QMimeData data;
+    data.setText(QStringLiteral("piece"));
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_FALSE(QApplication::sendEvent(b, &refused) && refused.isAccepted())
+        << "no drops without OLEDropMode 1";
+
+    b->setOLEDropMode(1);
+    QList<int> states;
+    QObject::connect(b, &zbButtons_H::OLEDragOver,
+                     [&](const QMimeData* d, long effect, std::int16_t button, std::int16_t,
+                         float x, float, std::int16_t state) {
+                         states << state;
+                         if (d) {
+                             EXPECT_EQ(d->text(), QStringLiteral("piece"));
+                             EXPECT_EQ(effect, 1);
+                             EXPECT_EQ(button, 1);
+                             EXPECT_GE(x, 5.0f);
+                         }
+                     });
+    QList<long> dropped;
+    QObject::connect(b, &zbButtons_H::OLEDragDrop,
+                     [&](const QMimeData*, long effect, std::int16_t, std::int16_t, float, float) {
+                         dropped << effect;
+                     });
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b, &move);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b, &drop);
+    QDragEnterEvent again(QPoint(6, 6), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b, &again);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(b, &leave);
+    EXPECT_EQ(states, (QList<int>{0, 2, 0, 1}));
+    EXPECT_EQ(dropped, QList<long>{1});
 }
 
 }  // namespace
