@@ -301,7 +301,8 @@ TEST(ButtonDragDrop, QtDropsRaiseTheDragEventsWithTheirStates) {
     QDragMoveEvent move(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(b, &move);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(b, &drop);
+    // Straight to the button: whether Qt routes a drop depends on its drag manager's state.
+    static_cast<QObject*>(b)->event(&drop);
     QDragEnterEvent again(QPoint(6, 6), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(b, &again);
     QDragLeaveEvent leave;
