@@ -68,14 +68,6 @@ TEST(ButtonShape, BothEdgesSlantedWidenUntilTheContentBandIsFivePixels) {
     EXPECT_GE(state.ContentRight - state.ContentLeft, 5);
 }
 
-TEST(ButtonShape, RectangleCoversTheWholeButton) {
-    const ButtonState state = built(button(10, 8, 0));
-    EXPECT_EQ(state.OuterRegion.intersected(QRect(0, 0, 10, 8)), QRegion(0, 0, 10, 8));
-    EXPECT_EQ(state.ContentLeft, 0);
-    EXPECT_EQ(state.ContentRight, 10);
-    EXPECT_TRUE(state.InnerRegion1.isEmpty());
-}
-
 struct CornerCase {
     long style;
     bool enabled;
@@ -173,12 +165,6 @@ TEST(ButtonShape, BevelledEllipsesRunFromWhiteAtTheTopToGreyAtTheBottom) {
         EXPECT_LT(surface.GetPixel(20, 10) & 0xFF, 0xFFu);
         EXPECT_GT(surface.GetPixel(20, 10) & 0xFF, 0x80u);
     }
-}
-
-TEST(ButtonShape, CustomShapesKeepTheirRegionWhenBuiltHere) {
-    ButtonState state = button(30, 30, 7);
-    state.OuterRegion = RectRgn(1, 1, 5, 5);
-    EXPECT_EQ(built(state).OuterRegion, RectRgn(1, 1, 5, 5));
 }
 
 TEST(CustomClickMove, PressedButtonMovesByItsDisplacementAndReturns) {
