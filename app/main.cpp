@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 #include "platform/qt/FormDesign.h"
 #include "platform/qt/HighDpi.h"
+#include "platform/qt/OwnPicture.h"
 #include "platform/qt/ProgramMessage.h"
 #include "platform/qt/SingleInstanceLock.h"
 #include "shell/Program.h"
@@ -13,7 +15,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(qx::kProgramTitle));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bitmaps/app-icon.png")));
+    QApplication::setWindowIcon(
+        QIcon(QPixmap::fromImage(qx::readOwnPicture(QStringLiteral(":/bitmaps/app-icon.png")))));
 
     qx::SingleInstanceLock lock;
     qx::Program program(lock);

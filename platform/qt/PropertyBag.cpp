@@ -1,5 +1,7 @@
 #include "platform/qt/PropertyBag.h"
 
+#include "platform/qt/OwnPicture.h"
+
 #include <cmath>
 
 namespace qx {
@@ -113,7 +115,7 @@ DesignFontInfo PropertyBag::font(const QString& key, const DesignFontInfo& fallb
 QImage PropertyBag::picture(const QString& key) const {
     const QString path = picturePath(key);
     if (path.isEmpty()) return {};
-    QImage image(path);
+    const QImage image = readOwnPicture(path);
     if (image.isNull()) qWarning("%s: picture %s is missing", qPrintable(owner_), qPrintable(path));
     return image;
 }
