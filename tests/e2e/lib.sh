@@ -59,9 +59,28 @@ e2e_setup() {
     e2e_log "X server on $DISPLAY"
 }
 
+# The game's single-instance lock is per user whatever the environment, so
+# runs started at once from several checkouts would meet at it. Where a mount
+# namespace can be made, every program of this run sees lock folders of the
+# run's own (the copies of one run still share them).
+e2e_private_locks() {
+    local uid
+    uid=$(id -u)
+    mkdir -p -m 700 "$E2E_TMP/locks/tmp" "$E2E_TMP/locks/run"
+    mkdir -p -m 700 "/tmp/quiltrix-$uid" 2>/dev/null || true
+    mount --bind "$E2E_TMP/locks/tmp" "/tmp/quiltrix-$uid" || return 1
+    if [ -d "/run/user/$uid" ]; then mount --bind "$E2E_TMP/locks/run" "/run/user/$uid" || return 1; fi
+}
+
 # e2e_start <executable> -> sets E2E_LAST_PID
 e2e_start() {
-    "$@" >>"$E2E_TMP/app.log" 2>&1 &
+    if unshare -m true 2>/dev/null; then
+        # unshare and sh exec in turn: the pid stays the program's.
+        unshare -m bash -c "$(declare -f e2e_private_locks); E2E_TMP='$E2E_TMP'
+            e2e_private_locks && exec \"\$@\"" e2e "$@" >>"$E2E_TMP/app.log" 2>&1 &
+    else
+        "$@" >>"$E2E_TMP/app.log" 2>&1 &
+    fi
     E2E_LAST_PID=$!
     E2E_PIDS+=("$E2E_LAST_PID")
 }
