@@ -46,6 +46,9 @@ struct Split {
     jpeg_compress_struct corner{};
     jpeg_compress_struct hintFile{};
     ErrorJump errors{};  // shared: any of the three jumps back to the same place
+    // The corner's coefficient arrays: libjpeg keeps this pointer until the
+    // corner is finished, so they live here, not on a stack frame.
+    jvirt_barray_ptr cornerArrays[MAX_COMPONENTS] = {};
     unsigned char* cornerBytes = nullptr;
     unsigned long cornerSize = 0;
     unsigned char* hintBytes = nullptr;
@@ -105,7 +108,7 @@ void startCornerWrite(Split& split, jvirt_barray_ptr* from, QRect area) {
 
     const int unitWidth = source.max_h_samp_factor * DCTSIZE;
     const int unitHeight = source.max_v_samp_factor * DCTSIZE;
-    jvirt_barray_ptr arrays[MAX_COMPONENTS] = {};
+    jvirt_barray_ptr* arrays = split.cornerArrays;
     int blocksWide[MAX_COMPONENTS] = {};
     int blocksHigh[MAX_COMPONENTS] = {};
     for (int c = 0; c < source.num_components; ++c) {
