@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "platform/qt/FormDesign.h"
 #include "platform/qt/HighDpi.h"
 #include "platform/qt/OwnPicture.h"
@@ -10,11 +12,32 @@
 #include "shell/Program.h"
 #include "shell/ProgramInfo.h"
 
+namespace {
+
+void describeProgram() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(qx::kProgramTitle));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(qx::kProgramVersion));
+}
+
+// --help and --version answer before any window system is touched.
+int answerCommandLine(int argc, char** argv) {
+    QCoreApplication console(argc, argv);
+    describeProgram();
+    const qx::CommandLineRequest request = qx::parseCommandLine(console.arguments());
+    if (request.run) return -1;
+    std::fputs(request.output.toLocal8Bit().constData(), request.exitStatus == 0 ? stdout : stderr);
+    return request.exitStatus;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (const int status = answerCommandLine(argc, argv); status >= 0) return status;
+
     qx::configureHighDpi();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(qx::kProgramTitle));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    describeProgram();
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quiltrix.Quiltrix"));
     QApplication::setWindowIcon(
         QIcon(QPixmap::fromImage(qx::readOwnPicture(QStringLiteral(":/bitmaps/app-icon.png")))));
 

@@ -1,4 +1,3 @@
-#include <limits>
 #include <stdexcept>
 
 #include "engine/PuzzleModule.h"
@@ -10,8 +9,7 @@ namespace qx {
 void PuzzleModule::CutPieces(const Bitmap& master, Bitmap& /*work*/, const Bitmap& stencil,
                              std::vector<Bitmap>& pieceImages) {
     const Grid grid = Grid::forPicture(master.width(), master.height());
-    if (grid.pieceCount() > std::numeric_limits<std::int16_t>::max())
-        throw std::length_error("picture too large to cut into pieces");
+    if (!grid.indexable()) throw std::length_error("picture too large to cut into pieces");
 
     // Picture 0 is kept and reused; the others are made anew.
     if (pieceImages.empty()) pieceImages.emplace_back();

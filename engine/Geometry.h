@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <limits>
+
 namespace qx {
 
 inline constexpr int CellSize = 80;   // side of a piece picture and of a stencil cell
@@ -38,6 +41,10 @@ struct Grid {
     constexpr int columns() const { return maxCol + 1; }
     constexpr int rows() const { return maxRow + 1; }
     constexpr int pieceCount() const { return columns() * rows(); }
+    // Every piece can be named by a 16-bit index (Piece::PatIndex).
+    constexpr bool indexable() const {
+        return pieceCount() <= std::numeric_limits<std::int16_t>::max();
+    }
     // Index and PatIndex of the piece in row i, column j when it is cut.
     constexpr int pieceNumber(int row, int col) const { return row * columns() + col; }
     // Parity of a piece: even pieces have tabs left and right.

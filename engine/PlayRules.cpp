@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/BusyPointer.h"
 #include "engine/ClockText.h"
 
 namespace qx {
@@ -23,17 +24,6 @@ std::int16_t snapToLattice(int v) {
     return static_cast<std::int16_t>(
         SnapStep * std::lround(static_cast<float>(v) / static_cast<float>(SnapStep)));
 }
-
-class BusyPointer {
-public:
-    explicit BusyPointer(ShellHooks& shell) : shell_(shell) { shell_.BeginBusy(); }
-    ~BusyPointer() { shell_.EndBusy(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    ShellHooks& shell_;
-};
 
 }  // namespace
 
@@ -97,7 +87,7 @@ void PlayRules::PlayAreaMouseUp(MouseButton button, int x, int y) {
     held.Y = snapToLattice(pointerCoordinate(y) - CellSize / 2);
     puzzle_.HeldPiece = -1;
     Repaint();
-    shell_.PlayClip(1);
+    shell_.PlayClip(Clip::Drop);
     CheckCompletion();
 }
 
@@ -107,7 +97,7 @@ void PlayRules::PlayAreaKeyDown(int keyCode) {
     // The cell stays put, so the piece turns about its centre under the pointer.
     puzzle_.RotatePiece(puzzle_.HeldPiece, pictures_);
     Repaint();
-    shell_.PlayClip(2);
+    shell_.PlayClip(Clip::Turn);
 }
 
 void PlayRules::ScatterPuzzle() {
@@ -119,7 +109,7 @@ void PlayRules::ScatterPuzzle() {
         state_.ElapsedSeconds = 0;
         state_.GameRunning = true;
     }
-    shell_.PlayClip(4);
+    shell_.PlayClip(Clip::Scatter);
 }
 
 void PlayRules::MoveBoard(int index) {
@@ -142,7 +132,7 @@ void PlayRules::MoveBoard(int index) {
         }
         Repaint();
     }
-    shell_.PlayClip(5);
+    shell_.PlayClip(Clip::MoveBoard);
 }
 
 void PlayRules::SetBoardColor(Pixel colour) {
@@ -173,7 +163,7 @@ bool PlayRules::CheckCompletion() {
     if (!IsSolved()) return false;
     state_.GameRunning = false;
     shell_.SetClockEnabled(false);
-    shell_.PlayClip(3);
+    shell_.PlayClip(Clip::Win);
     shell_.ShowWin();
     return true;
 }

@@ -3,19 +3,20 @@
 #include <string>
 
 #include "engine/ChangedArea.h"
+#include "engine/Clip.h"
 
 namespace qx {
 
 enum class PlayAreaPointer { Normal, Turn };
 
-// What the play rules need from the main window. frmMain implements it; the
-// render tool and the tests have their own.
+// What the play rules need from the main window. frmMain implements it;
+// SilentShell stands in where nothing is shown.
 class ShellHooks {
 public:
     virtual ~ShellHooks() = default;
 
-    // Starts sound clip 1..5 without waiting; a new clip replaces the one playing.
-    virtual void PlayClip(int clip) = 0;
+    // Starts a sound clip without waiting; a new clip replaces the one playing.
+    virtual void PlayClip(Clip clip) = 0;
     // Timer1: ticks once a second while enabled.
     virtual void SetClockEnabled(bool enabled) = 0;
     // New caption for lblElapsed.

@@ -9,6 +9,7 @@ PACKAGES=(
     libchm-dev libchm-bin fp-utils
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev
     xvfb xauth xdotool x11-apps x11-utils imagemagick
+    desktop-file-utils appstream
     clang libclang-rt-dev  # libFuzzer, for the fuzzing run of scripts/test.sh only
     libxcb1-dev  # the start-up timer under tools/startup
 )

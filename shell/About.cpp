@@ -1,7 +1,11 @@
 #include "shell/About.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QShowEvent>
+
+#include "platform/qt/ProgramMessage.h"
+#include "shell/ProgramInfo.h"
 
 #include "shell/WindowPlacement.h"
 #include "shell/widgets/DesignLabel.h"
@@ -36,9 +40,22 @@ void About::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+void About::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void About::Label4_Click() {
-    // Whether a browser came up is the desktop's business; nothing to recover.
-    QDesktopServices::openUrl(webAddress());
+    const QUrl address = webAddress();
+    if (QDesktopServices::openUrl(address)) return;
+    // Without a browser the player can still copy the address by hand.
+    showMessage({this, QString::fromLatin1(kProgramTitle),
+                 QStringLiteral("No web browser could be started. The address is:\n\n%1")
+                     .arg(address.toString()),
+                 MessageIcon::Information});
 }
 
 }  // namespace qx

@@ -9,8 +9,8 @@ namespace qx {
 
 class DesignLabel;
 
-// The About window: ownerless, fixed, destroyed when closed. Its web
-// address opens in the browser.
+// The About window: ownerless, fixed, destroyed when closed (also by Esc).
+// Its web address opens in the browser, or is shown when no browser starts.
 class About : public QWidget {
     Q_OBJECT
 
@@ -25,6 +25,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;  // Esc closes
 
 private:
     void Label4_Click();

@@ -1,9 +1,8 @@
-// Starting a new game from a picture the player chooses, and the two
-// controls that shape it: the game type and the hint box.
+// Starting a new game from a picture the player chooses.
 #include <QProgressBar>
 #include <QString>
 
-#include "controls/zbbutton/zbButtons_H.h"
+#include "engine/BusyPointer.h"
 #include "platform/image/PictureLoader.h"
 #include "platform/qt/ProgramMessage.h"
 #include "shell/InputHold.h"
@@ -19,23 +18,6 @@ inline constexpr char kImageTooSmall[] = "Sorry ! The Image too small!";
 // The play area leaves this much of the client area for the panel and margins.
 inline constexpr int kClientMargin = 160;
 inline constexpr QSize kProgressBarSize{240, 16};
-
-// The busy pointer from construction until done() or the end of the scope.
-class BusyScope {
-public:
-    explicit BusyScope(ShellHooks& shell) : shell_(&shell) { shell_->BeginBusy(); }
-    ~BusyScope() { done(); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-    void done() {
-        if (shell_) shell_->EndBusy();
-        shell_ = nullptr;
-    }
-
-private:
-    ShellHooks* shell_;
-};
 
 }  // namespace
 
@@ -53,7 +35,7 @@ void frmMain::LoadNewPuzzle(std::int16_t GameTy) {
             state_.CurrentPicturePath = chosen->toStdString();
             // Input made during the load acts once the new game is in.
             InputHold hold;
-            BusyScope busy(*this);
+            BusyPointer busy(*this);
             const QSize client = client_->size();
             LoadedPicture loaded = LoadPictureAside(
                 loadPicture_, *chosen,
@@ -98,15 +80,6 @@ void frmMain::showLoadProgress(int percent) {
 
 void frmMain::hideLoadProgress() {
     if (loadProgress_) loadProgress_->hide();
-}
-
-void frmMain::optGameType_Click(int index) {
-    if (!isGameType(index)) return;
-    state_.GameTy = static_cast<std::int16_t>(index);
-}
-
-void frmMain::chkHint_Click() {
-    picStatus().setVisible(chkHint().Value());
 }
 
 }  // namespace qx

@@ -4,25 +4,13 @@
 #include <utility>
 
 #include "engine/PlayRules.h"
+#include "engine/SilentShell.h"
 
 namespace qx {
 namespace {
 
 static_assert(std::is_nothrow_swappable_v<PuzzleModule>);
 static_assert(std::is_nothrow_swappable_v<WorkPictures>);
-
-// Nothing of the aside game reaches the window until it is swapped in.
-class NoShell final : public ShellHooks {
-public:
-    void PlayClip(int) override {}
-    void SetClockEnabled(bool) override {}
-    void SetClockText(const std::string&) override {}
-    void ShowWin() override {}
-    void SetPlayAreaPointer(PlayAreaPointer) override {}
-    void BeginBusy() override {}
-    void EndBusy() override {}
-    void PlayAreaChanged(const ChangedArea&) override {}
-};
 
 }  // namespace
 
@@ -35,7 +23,8 @@ std::unique_ptr<PreparedGame> PrepareGame(Bitmap master, std::int16_t gameType,
     p.picMasks = running.picMasks;
     p.picMaster = std::move(master);
 
-    NoShell shell;
+    // Nothing of the aside game reaches the window until it is swapped in.
+    SilentShell shell;
     PlayRules rules(game->puzzle, game->state, p, shell, random);
     rules.StartGame(gameType);
     return game;

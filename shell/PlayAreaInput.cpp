@@ -1,5 +1,8 @@
-// The play area's mouse and key events, handed to the play rules in
-// play-area pixels.
+// The play area's pointers and its mouse and key events, handed to the play
+// rules in play-area pixels.
+#include <QPixmap>
+
+#include "shell/PlayAreaPointers.h"
 #include "shell/frmMain.h"
 #include "shell/widgets/PictureBox.h"
 
@@ -19,7 +22,18 @@ MouseButton engineButton(Qt::MouseButton button) {
     }
 }
 
+QCursor pointerFrom(const QImage& icon, int hotX, int hotY) {
+    if (icon.isNull()) return QCursor(Qt::ArrowCursor);
+    return QCursor(QPixmap::fromImage(icon), hotX, hotY);
+}
+
 }  // namespace
+
+void frmMain::makePlayAreaPointers() {
+    normalPointer_ = pointerFrom(picNIcon_, pointers::kNormalHotX, pointers::kNormalHotY);
+    turnPointer_ = pointerFrom(picRIcon_, pointers::kTurnHotX, pointers::kTurnHotY);
+    picScreen().setCursor(normalPointer_);
+}
 
 void frmMain::connectPlayArea() {
     PictureBox& area = picScreen();

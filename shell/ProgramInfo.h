@@ -1,11 +1,14 @@
 #pragma once
 
+#include "quiltrix/Version.h"
+
 namespace qx {
 
 inline constexpr char kProgramTitle[] =
     "Quiltrix";  // title of the program's own windows and messages
-inline constexpr char kMinimisedCaption[] =
-    "Quiltrix 2.0";  // the main window's caption once minimised
+inline constexpr char kProgramVersion[] = QUILTRIX_VERSION;
+// The main window's caption once minimised.
+inline constexpr char kMinimisedCaption[] = "Quiltrix " QUILTRIX_VERSION;
 inline constexpr char kAlreadyRunning[] = "Quiltrix is Already Running !";
 inline constexpr char kHelpWindow[] = "Main";
 

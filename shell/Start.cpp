@@ -34,6 +34,8 @@ bool Start::Form_Load() {
     adjustSize();
     centreOnScreen(this);
     show();
+    // Space and Enter start the game; only Esc or a click on CANCEL quits.
+    Command1().setFocus(Qt::OtherFocusReason);
     return true;
 }
 

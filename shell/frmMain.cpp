@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include "help/HTMLHelp.h"
 #include "platform/qt/BitmapImage.h"
 #include "platform/qt/DesignFont.h"
+#include "platform/skin/SkinLayout.h"
 #include "platform/skin/WindowSkin.h"
 #include "platform/skin/WindowSkinner.h"
 #include "platform/sound/ClipPlayer.h"
@@ -19,6 +21,7 @@
 #include "shell/MainWindowProc.h"
 #include "shell/MenuColours.h"
 #include "shell/ProgramInfo.h"
+#include "shell/Win.h"
 #include "shell/widgets/DesignLabel.h"
 #include "shell/widgets/PictureBox.h"
 
@@ -36,6 +39,7 @@ frmMain::frmMain(FormDesign design) : QWidget(nullptr) {
     if (design.properties.contains(QStringLiteral("Font")))
         setFont(designFont(design.properties.font(QStringLiteral("Font"))));
     client_ = new FormClient(std::move(design), this);
+    findControls();
     const FormDesign& d = client_->design();
     picCaption_ = workSurfacePicture(d, QStringLiteral("picCaption"));
     picBorders_ = workSurfacePicture(d, QStringLiteral("picBorders"));
@@ -104,32 +108,19 @@ QAction& frmMain::menuItem(const QString& name) const {
     return *action;
 }
 
-zbButtons_H& frmMain::cmdNew() {
-    return client_->get<zbButtons_H>(QStringLiteral("cmdNew"));
-}
-zbButtons_H& frmMain::optGameType(int index) {
-    return client_->get<zbButtons_H>(QStringLiteral("optGameType"), index);
-}
-zbButtons_H& frmMain::chkHint() {
-    return client_->get<zbButtons_H>(QStringLiteral("chkHint"));
-}
-zbButtons_H& frmMain::cmdShuffle() {
-    return client_->get<zbButtons_H>(QStringLiteral("cmdShuffle"));
-}
-zbButtons_H& frmMain::cmdBoardColor() {
-    return client_->get<zbButtons_H>(QStringLiteral("cmdBoardColor"));
-}
-zbButtons_H& frmMain::cmdMoveBoard(int index) {
-    return client_->get<zbButtons_H>(QStringLiteral("cmdMoveBoard"), index);
-}
-DesignLabel& frmMain::lblElapsed() {
-    return client_->get<DesignLabel>(QStringLiteral("lblElapsed"));
-}
-PictureBox& frmMain::picScreen() {
-    return client_->get<PictureBox>(QStringLiteral("picScreen"));
-}
-PictureBox& frmMain::picStatus() {
-    return client_->get<PictureBox>(QStringLiteral("picStatus"));
+void frmMain::findControls() {
+    const FormClient& c = *client_;
+    controls_.cmdNew = &c.get<zbButtons_H>(QStringLiteral("cmdNew"));
+    for (int i = 0; i < 3; ++i)
+        controls_.optGameType[i] = &c.get<zbButtons_H>(QStringLiteral("optGameType"), i);
+    controls_.chkHint = &c.get<zbButtons_H>(QStringLiteral("chkHint"));
+    controls_.cmdShuffle = &c.get<zbButtons_H>(QStringLiteral("cmdShuffle"));
+    controls_.cmdBoardColor = &c.get<zbButtons_H>(QStringLiteral("cmdBoardColor"));
+    for (int i = 0; i < 4; ++i)
+        controls_.cmdMoveBoard[i] = &c.get<zbButtons_H>(QStringLiteral("cmdMoveBoard"), i);
+    controls_.lblElapsed = &c.get<DesignLabel>(QStringLiteral("lblElapsed"));
+    controls_.picScreen = &c.get<PictureBox>(QStringLiteral("picScreen"));
+    controls_.picStatus = &c.get<PictureBox>(QStringLiteral("picStatus"));
 }
 
 void frmMain::connectHandlers() {
@@ -176,8 +167,9 @@ void frmMain::applySkin() {
     WindowSkinner_ = std::make_unique<WindowSkinner>();
     const QColor outline(165, 165, 165), title(255, 255, 192);
     WindowSkin_->Configure(0, outline, outline, -85, title, title, QColor(255, 255, 255),
-                           QColor(92, 107, 104), font(), font(), 19, 20, 20, 778, 800, picCaption_,
-                           picBorders_);
+                           QColor(92, 107, 104), font(), font(), skin::kGlyphWidth,
+                           skin::kGlyphHeight, skin::kGlyphTop, skin::kGlyphRight,
+                           skin::kCaptionPictureWidth, picCaption_, picBorders_);
     WindowSkinner_->Skin(this, WindowSkin_.get());
 }
 
@@ -238,6 +230,80 @@ void frmMain::changeEvent(QEvent* event) {
 void frmMain::closeEvent(QCloseEvent* event) {
     if (about_) about_->close();
     QWidget::closeEvent(event);
+}
+
+// ---- Board buttons and the clock, handed to the play rules ----------------
+
+void frmMain::cmdShuffle_Click() {
+    rules_.ScatterPuzzle();
+}
+
+void frmMain::cmdMoveBoard_Click(int index) {
+    rules_.MoveBoard(index);
+}
+
+void frmMain::cmdBoardColor_Click() {
+    const std::optional<QColor> chosen =
+        chooseColor_(this, pixelColor(pictures_.picBG.pixel(0, 0)));
+    // Cancelled: the board keeps its colour and nothing is redrawn.
+    if (!chosen) return;
+    const Pixel board = toPixel(*chosen);
+    picScreen().setBackColor(toColorRef(board));
+    rules_.SetBoardColor(board);
+}
+
+void frmMain::Timer1_Timer() {
+    rules_.ClockTick();
+}
+
+// ---- Game options ---------------------------------------------------------
+
+void frmMain::optGameType_Click(int index) {
+    if (!isGameType(index)) return;
+    state_.GameTy = static_cast<std::int16_t>(index);
+}
+
+void frmMain::chkHint_Click() {
+    picStatus().setVisible(chkHint().Value());
+}
+
+// ---- What the play rules ask of the window --------------------------------
+
+void frmMain::PlayClip(Clip clip) {
+    clipPlayer_->PlayClip(clipNumber(clip));
+}
+
+void frmMain::SetClockEnabled(bool enabled) {
+    if (!enabled)
+        timer1_.stop();
+    else if (!timer1_.isActive())
+        timer1_.start();
+}
+
+void frmMain::SetClockText(const std::string& text) {
+    lblElapsed().setCaption(QString::fromStdString(text));
+}
+
+void frmMain::ShowWin() {
+    Win::ShowModal(this, lblElapsed().Caption());
+}
+
+void frmMain::SetPlayAreaPointer(PlayAreaPointer pointer) {
+    picScreen().setCursor(pointer == PlayAreaPointer::Turn ? turnPointer_ : normalPointer_);
+}
+
+void frmMain::BeginBusy() {
+    if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void frmMain::EndBusy() {
+    if (busyDepth_ == 0) return;
+    if (--busyDepth_ == 0) QApplication::restoreOverrideCursor();
+}
+
+void frmMain::PlayAreaChanged(const ChangedArea& area) {
+    // Queued, so a drag step costs only the two cells it changed.
+    for (const PixelRect& r : area.rects()) picScreen().update(r.x, r.y, r.w, r.h);
 }
 
 }  // namespace qx

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -13,11 +14,11 @@
 #include "engine/PlayRules.h"
 #include "engine/PuzzleModule.h"
 #include "engine/ShellHooks.h"
+#include "engine/WorkPictures.h"
 #include "platform/sound/SoundClips.h"
 #include "shell/CommonDialog.h"
 #include "shell/FormClient.h"
 #include "shell/LoadAside.h"
-#include "shell/MainPictures.h"
 #include "shell/ReplaceableRandom.h"
 
 class QAction;
@@ -73,15 +74,16 @@ public:
     // A menu entry by its control name ("mnuExit", "Contents", "mAbout", ...).
     QAction& menuItem(const QString& name) const;
 
-    zbButtons_H& cmdNew();
-    zbButtons_H& optGameType(int index);
-    zbButtons_H& chkHint();
-    zbButtons_H& cmdShuffle();
-    zbButtons_H& cmdBoardColor();
-    zbButtons_H& cmdMoveBoard(int index);
-    DesignLabel& lblElapsed();
-    PictureBox& picScreen();
-    PictureBox& picStatus();
+    // The controls, found once when the window is built.
+    zbButtons_H& cmdNew() const { return *controls_.cmdNew; }
+    zbButtons_H& optGameType(int index) const { return *controls_.optGameType.at(index); }
+    zbButtons_H& chkHint() const { return *controls_.chkHint; }
+    zbButtons_H& cmdShuffle() const { return *controls_.cmdShuffle; }
+    zbButtons_H& cmdBoardColor() const { return *controls_.cmdBoardColor; }
+    zbButtons_H& cmdMoveBoard(int index) const { return *controls_.cmdMoveBoard.at(index); }
+    DesignLabel& lblElapsed() const { return *controls_.lblElapsed; }
+    PictureBox& picScreen() const { return *controls_.picScreen; }
+    PictureBox& picStatus() const { return *controls_.picStatus; }
     QTimer& Timer1() { return timer1_; }
     const HintBoxDrag& hintBoxDrag() const { return *hintBoxDrag_; }
 
@@ -104,7 +106,7 @@ public:
     HTMLHelp* HelpViewer() const { return helpViewer_.get(); }
 
     // What the play rules ask of the window.
-    void PlayClip(int n) override;
+    void PlayClip(Clip clip) override;
     void SetClockEnabled(bool enabled) override;
     void SetClockText(const std::string& text) override;
     void ShowWin() override;
@@ -135,6 +137,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct Controls {
+        zbButtons_H* cmdNew = nullptr;
+        std::array<zbButtons_H*, 3> optGameType{};
+        zbButtons_H* chkHint = nullptr;
+        zbButtons_H* cmdShuffle = nullptr;
+        zbButtons_H* cmdBoardColor = nullptr;
+        std::array<zbButtons_H*, 4> cmdMoveBoard{};
+        DesignLabel* lblElapsed = nullptr;
+        PictureBox* picScreen = nullptr;
+        PictureBox* picStatus = nullptr;
+    };
+
+    void findControls();
     void buildMenus();
     void connectHandlers();
     void Form_Load();
@@ -169,6 +184,7 @@ private:
     QCursor normalPointer_, turnPointer_;
     int busyDepth_ = 0;
     FormClient* client_ = nullptr;
+    Controls controls_;
     QMenuBar* menuBar_ = nullptr;
     QHash<QString, QAction*> menuItems_;
     QTimer timer1_;

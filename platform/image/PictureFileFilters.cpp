@@ -12,6 +12,18 @@ QString patternsFor(const QStringList& suffixes) {
     return patterns.join(QLatin1Char(' '));
 }
 
+// The kinds of picture players have, those this machine reads, in lower case
+// only (the dialog matches either case), so the filter shows whole.
+QString playerPicturePatterns() {
+    const QStringList readable = readablePictureSuffixes();
+    QStringList patterns;
+    for (const char* suffix : {"png", "jpg", "jpeg", "gif", "bmp", "webp", "tif", "tiff"}) {
+        if (readable.contains(QLatin1String(suffix)))
+            patterns << QStringLiteral("*.") + QLatin1String(suffix);
+    }
+    return patterns.join(QLatin1Char(' '));
+}
+
 }  // namespace
 
 QStringList readablePictureSuffixes() {
@@ -29,8 +41,7 @@ QStringList pictureNameFilters() {
         QStringLiteral("Image Files (") +
             patternsFor({QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("bmp")}) +
             QLatin1Char(')'),
-        QStringLiteral("All Pictures (") + patternsFor(readablePictureSuffixes()) +
-            QLatin1Char(')'),
+        QStringLiteral("All Pictures (") + playerPicturePatterns() + QLatin1Char(')'),
         QStringLiteral("All Files (*)"),
     };
 }

@@ -9,9 +9,9 @@ namespace qx {
 QStringList readablePictureSuffixes();
 
 // Name filters for the picture dialog, in order: "Image Files" with the three
-// classic types (preselect this one), "All Pictures" with every readable
-// suffix, and "All Files". Each pattern is listed in lower and upper case, so
-// PHOTO.JPG shows up in dialogs that match case-sensitively.
+// classic types in lower and upper case (preselect this one), "All Pictures"
+// with the kinds players have (png, jpg, jpeg, gif, bmp, webp, tif, tiff) that
+// this build reads, in lower case so it shows whole, and "All Files".
 QStringList pictureNameFilters();
 
 }  // namespace qx

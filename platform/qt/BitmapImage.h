@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 
 #include "platform/raster/Bitmap.h"
@@ -14,5 +15,13 @@ QImage imageOver(const Bitmap& bitmap);
 
 // A bitmap holding a copy of `image`, converted to opaque 32-bit pixels.
 Bitmap bitmapFromImage(const QImage& image);
+
+// A pixel as a colour and back (any colour spec; alpha is dropped).
+inline QColor pixelColor(Pixel p) {
+    return QColor::fromRgb(static_cast<QRgb>(p | kOpaque));
+}
+inline Pixel toPixel(const QColor& color) {
+    return static_cast<Pixel>(color.rgb()) | kOpaque;
+}
 
 }  // namespace qx

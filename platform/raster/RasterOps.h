@@ -29,9 +29,6 @@ enum class Rop : std::uint32_t {
 constexpr std::uint8_t ropCode(Rop rop) {
     return static_cast<std::uint8_t>(static_cast<std::uint32_t>(rop) >> 16);
 }
-constexpr Rop ropFromCode(std::uint8_t code) {
-    return static_cast<Rop>(static_cast<std::uint32_t>(code) << 16);
-}
 
 // One ternary operation on one pixel (any of the 256 codes), 24 bits wide.
 Pixel applyRop3(std::uint8_t code, Pixel pattern, Pixel source, Pixel destination);

@@ -27,13 +27,14 @@ public:
     // give silence, never an error.
     void PlayClip(int n);
 
+    // Where the clips go; the default output is opened on first use.
+    ClipOutput* output();
+
 signals:
     // Emitted by every PlayClip(n) with n in 1..5, before playing starts.
     void clipRequested(int n);
 
 private:
-    ClipOutput* output();
-
     const SoundClips* clips_;
     std::unique_ptr<ClipOutput> output_;
     bool useDefaultOutput_;

@@ -34,7 +34,10 @@ SampleType sampleTypeOf(QAudioFormat::SampleFormat format) {
 
 }  // namespace
 
-QtClipOutput::QtClipOutput(QObject* parent) : QObject(parent) {}
+QtClipOutput::QtClipOutput(QObject* parent, DeviceLookup defaultDevice)
+    : QObject(parent), defaultDevice_(std::move(defaultDevice)) {
+    if (!defaultDevice_) defaultDevice_ = &QMediaDevices::defaultAudioOutput;
+}
 
 QtClipOutput::~QtClipOutput() {
     stop();
@@ -52,11 +55,13 @@ void QtClipOutput::stop() {
 
 void QtClipOutput::play(const WaveClip& clip) {
     stop();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    ++clipsReceived_;
+    const QAudioDevice device = defaultDevice_();
+    if (device.isNull()) return;
     QAudioFormat format = formatOf(clip.format);
     QByteArray bytes(reinterpret_cast<const char*>(clip.samples.data()),
                      static_cast<qsizetype>(clip.samples.size()));
-    if (!device.isNull() && !device.isFormatSupported(format)) {
+    if (!device.isFormatSupported(format)) {
         format = device.preferredFormat();
         const PcmTarget target{static_cast<std::uint32_t>(format.sampleRate()),
                                format.channelCount(), sampleTypeOf(format.sampleFormat())};

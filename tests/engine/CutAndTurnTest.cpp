@@ -119,6 +119,11 @@ TEST_F(CutFixture, AGridBeyondSixteenBitIndicesIsRefused) {
     // 32768 columns of one row: one piece more than a 16-bit index can name.
     pictures.picMaster = Bitmap(GridStep * 32767, 1);
     EXPECT_THROW(puzzle.CutPieces(pictures), std::length_error);
+    // The largest grid the index allows is accepted (cutting it would take a gigabyte).
+    EXPECT_FALSE(Grid::forPicture(GridStep * 32767, 1).indexable());
+    EXPECT_TRUE(Grid::forPicture(GridStep * 32766, 1).indexable());
+    EXPECT_TRUE(Grid::forPicture(GridStep * 180, GridStep * 180).indexable());   // 181 x 181
+    EXPECT_FALSE(Grid::forPicture(GridStep * 181, GridStep * 180).indexable());  // 182 x 181
 }
 
 TEST_F(CutFixture, ATurnIsAQuarterClockwiseAndFourTurnsRestoreEverything) {

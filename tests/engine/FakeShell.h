@@ -14,7 +14,9 @@ public:
     std::string clockText = "0:00";
     std::vector<ChangedArea> repaints;
 
-    void PlayClip(int clip) override { calls.push_back("clip" + std::to_string(clip)); }
+    void PlayClip(Clip clip) override {
+        calls.push_back("clip" + std::to_string(clipNumber(clip)));
+    }
     void SetClockEnabled(bool enabled) override {
         calls.push_back(enabled ? "clock on" : "clock off");
     }

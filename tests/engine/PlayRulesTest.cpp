@@ -209,6 +209,15 @@ TEST_F(Play, DraggingMovesTheHeldPieceAndRepaintsOnlyItsCells) {
     EXPECT_EQ(puzzle.Pieces[0].X, -540);
     EXPECT_EQ(puzzle.Pieces[0].Y, 1960);
     EXPECT_TRUE(boardIsExact());
+    // A move along one axis alone is followed too.
+    rules.PlayAreaMouseMove(-500, 1000);
+    EXPECT_EQ(puzzle.Pieces[0].Y, 960);
+    rules.PlayAreaMouseMove(100, 1000);
+    EXPECT_EQ(puzzle.Pieces[0].X, 60);
+    // Beyond the 16-bit range the pointer is clamped, never wrapped.
+    rules.PlayAreaMouseMove(40000, -40000);
+    EXPECT_EQ(puzzle.Pieces[0].X, 32000 - 40);
+    EXPECT_EQ(puzzle.Pieces[0].Y, -32000 - 40);
     // Without a held piece a move does nothing.
     rules.PlayAreaMouseUp(MouseButton::Left, -500, 2000);
     shell.clear();

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QPointer>
 #include <QScreen>
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/qt/ProgramMessage.h"
 #include "shell/About.h"
 #include "shell/widgets/DesignLabel.h"
 #include "shell/widgets/FrameBox.h"
@@ -107,6 +109,26 @@ TEST(About, ClickingTheAddressOpensItInTheBrowser) {
     EXPECT_EQ(browser.opened.size(), 2) << "each click opens a new browser window";
     EXPECT_TRUE(about.isVisible()) << "About stays open";
     about.close();
+}
+
+TEST(About, WithoutABrowserTheAddressIsShownInAMessage) {
+    std::vector<MessageRequest> shown;
+    ScopedMessageSink sink([&shown](const MessageRequest& r) { shown.push_back(r); });
+    About about;
+    about.show();
+    QTest::mouseClick(&about.Label4(), Qt::LeftButton);  // offscreen: no browser
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].title, QStringLiteral("Quiltrix"));
+    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("https://www.quiltrix.example/")));
+    about.close();
+}
+
+TEST(About, EscClosesIt) {
+    QPointer<About> about = new About();
+    about->show();
+    QTest::keyClick(about.data(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(about.isNull());
 }
 
 TEST(About, ShowsCentredOnTheScreenAndIsDestroyedWhenClosed) {

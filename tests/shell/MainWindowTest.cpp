@@ -1,8 +1,11 @@
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QTest>
+#include <QWindowStateChangeEvent>
 
 #include "WindowTestSupport.h"
 #include "controls/zbbutton/zbButtons_H.h"
@@ -119,24 +122,35 @@ TEST_F(MainWindowTest, PanelsAndLabelsCarryTheirColours) {
     EXPECT_EQ(shot.pixelColor(37 + 30, 399 + 30), QColor(181, 196, 176));
 }
 
-TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
+TEST_F(MainWindowTest, MenusHoldTheirItemsInOrderEachWithItsOwnAccessKey) {
     frmMain window;
     const QList<QAction*> top = window.menuBar().actions();
     ASSERT_EQ(top.size(), 2);
-    EXPECT_EQ(top[0]->text(), QStringLiteral("File"));
-    EXPECT_EQ(top[1]->text(), QStringLiteral("Help"));
+    EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(top[1]->text(), QStringLiteral("&Help"));
     const QList<QAction*> file = top[0]->menu()->actions();
     ASSERT_EQ(file.size(), 1);
-    EXPECT_EQ(file[0]->text(), QStringLiteral("Exit"));
+    EXPECT_EQ(file[0]->text(), QStringLiteral("E&xit"));
     EXPECT_EQ(file[0], &window.menuItem(QStringLiteral("mnuExit")));
     const QList<QAction*> help = top[1]->menu()->actions();
     ASSERT_EQ(help.size(), 5);
-    EXPECT_EQ(help[0]->text(), QStringLiteral("How to Use"));
-    EXPECT_EQ(help[1]->text(), QStringLiteral("Ordering Information"));
-    EXPECT_EQ(help[2]->text(), QStringLiteral("License Agreement"));
+    EXPECT_EQ(help[0]->text(), QStringLiteral("&How to Use"));
+    EXPECT_EQ(help[1]->text(), QStringLiteral("&Ordering Information"));
+    EXPECT_EQ(help[2]->text(), QStringLiteral("&License Agreement"));
     EXPECT_TRUE(help[3]->isSeparator());
-    EXPECT_EQ(help[4]->text(), QStringLiteral("About"));
+    EXPECT_EQ(help[4]->text(), QStringLiteral("&About"));
     EXPECT_EQ(help[4], &window.menuItem(QStringLiteral("mAbout")));
+    // Alt+F and Alt+H open the menus; within a menu no two items share a letter.
+    for (const QList<QAction*>& items : {top, file, help}) {
+        QSet<QKeySequence> keys;
+        for (const QAction* action : items) {
+            if (action->isSeparator()) continue;
+            const QKeySequence key = QKeySequence::mnemonic(action->text());
+            EXPECT_FALSE(key.isEmpty()) << action->text().toStdString();
+            EXPECT_FALSE(keys.contains(key)) << action->text().toStdString();
+            keys.insert(key);
+        }
+    }
     EXPECT_EQ(top[1], &window.menuItem(QStringLiteral("mnuAbout")));
 }
 
@@ -234,6 +248,11 @@ TEST_F(MainWindowTest, TheWindowCannotBeResizedOrMaximisedButMinimises) {
 
     window.move(40, 30);
     EXPECT_EQ(window.pos(), QPoint(40, 30)) << "moving still works";
+
+    // Other state changes leave the caption alone; only minimising sets it.
+    QWindowStateChangeEvent stateChange(Qt::WindowMinimized);
+    QCoreApplication::sendEvent(&window, &stateChange);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix"));
 
     window.showMinimized();
     QCoreApplication::processEvents();

@@ -5,7 +5,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-#include "platform/skin/GamePointers.h"
+#include "shell/PlayAreaPointers.h"
 #include "tools/art/Art.h"
 #include "tools/art/Drawing.h"
 #include "tools/art/Palette.h"

@@ -173,36 +173,106 @@ QImage aboutLogo() {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage appIcon() {
-    QImage image = canvas(64, 64);
+// The window icon's motif: a rounded slate tile and four jigsaw pieces, the
+// last one lifted. Drawn in a 64-unit square.
+const QRectF kIconTile(3.5, 3.5, 57, 57);
+constexpr qreal kIconPiece = 19;
+const std::array<std::array<int, 4>, 4> kIconSides = {
+    {{0, 1, -1, 0}, {0, 0, 1, -1}, {1, -1, 0, 0}, {-1, 0, 0, 1}}};
+
+QRectF iconPieceBody(int i) {
+    QRectF body(13 + (i % 2) * kIconPiece, 13 + (i / 2) * kIconPiece, kIconPiece, kIconPiece);
+    if (i == 3) body.translate(3, 3);
+    return body;
+}
+
+QColor iconPieceColor(int i) {
+    const QColor colors[4] = {kBrightOrange, kCream, kTan, kOrange};
+    return colors[i];
+}
+
+QImage appIconImage(int size) {
+    QImage image = canvas(size, size);
     QPainter p(&image);
     prepare(p);
-    const QRectF tile(3.5, 3.5, 57, 57);
+    p.scale(size / 64.0, size / 64.0);
     QPainterPath rounded;
-    rounded.addRoundedRect(tile, 12, 12);
+    rounded.addRoundedRect(kIconTile, 12, 12);
     p.setPen(QPen(QColor(50, 58, 56), 1.2));
-    p.setBrush(verticalGradient(tile, QColor(132, 146, 140), QColor(70, 82, 78)));
+    p.setBrush(verticalGradient(kIconTile, QColor(132, 146, 140), QColor(70, 82, 78)));
     p.drawPath(rounded);
     p.setPen(QPen(QColor(255, 255, 255, 70), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(tile.adjusted(1.5, 1.5, -1.5, -1.5), 10.5, 10.5);
-    const qreal s = 19;
-    const QPointF o(13, 13);
-    const std::array<std::array<int, 4>, 4> sides = {
-        {{0, 1, -1, 0}, {0, 0, 1, -1}, {1, -1, 0, 0}, {-1, 0, 0, 1}}};
-    const QColor colors[4] = {kBrightOrange, kCream, kTan, kOrange};
+    p.drawRoundedRect(kIconTile.adjusted(1.5, 1.5, -1.5, -1.5), 10.5, 10.5);
     for (int i = 0; i < 4; ++i) {
-        QRectF body(o.x() + (i % 2) * s, o.y() + (i / 2) * s, s, s);
-        if (i == 3) body.translate(3, 3);
-        const QPainterPath path = jigsawPiece(body, sides[i]);
+        const QPainterPath path = jigsawPiece(iconPieceBody(i), kIconSides[i]);
         if (i == 3) dropShadow(p, path, 1.5, 2, 90, 2);
-        drawPiece(p, path, colors[i]);
+        drawPiece(p, path, iconPieceColor(i));
     }
     p.end();
     return image;
 }
 
+QImage appIcon() {
+    return appIconImage(64);
+}
+
+QString svgPath(const QPainterPath& path) {
+    QString d;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        const QString xy = QStringLiteral("%1 %2 ").arg(e.x, 0, 'f', 2).arg(e.y, 0, 'f', 2);
+        if (e.isMoveTo())
+            d += QLatin1Char('M') + xy;
+        else if (e.isLineTo())
+            d += QLatin1Char('L') + xy;
+        else if (e.isCurveTo())
+            d += QLatin1Char('C') + xy;
+        else
+            d += xy;  // the two points after a curve's first control point
+    }
+    return d + QLatin1Char('Z');
+}
+
+QString svgColor(const QColor& c) {
+    return c.name(QColor::HexRgb);
+}
+
 }  // namespace
+
+QImage appIconAt(int size) {
+    return appIconImage(size);
+}
+
+QByteArray appIconSvg() {
+    QString svg = QStringLiteral(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" "
+        "viewBox=\"0 0 64 64\">\n"
+        "  <defs>\n"
+        "    <linearGradient id=\"tile\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
+        "      <stop offset=\"0\" stop-color=\"#84928c\"/>\n"
+        "      <stop offset=\"1\" stop-color=\"#46524e\"/>\n"
+        "    </linearGradient>\n"
+        "  </defs>\n"
+        "  <rect x=\"3.5\" y=\"3.5\" width=\"57\" height=\"57\" rx=\"12\" "
+        "fill=\"url(#tile)\" stroke=\"#323a38\" stroke-width=\"1.2\"/>\n"
+        "  <rect x=\"5\" y=\"5\" width=\"54\" height=\"54\" rx=\"10.5\" fill=\"none\" "
+        "stroke=\"#ffffff\" stroke-opacity=\"0.27\"/>\n");
+    for (int i = 0; i < 4; ++i) {
+        const QPainterPath path = jigsawPiece(iconPieceBody(i), kIconSides[i]);
+        if (i == 3)
+            svg += QStringLiteral(
+                       "  <path d=\"%1\" fill=\"#000000\" fill-opacity=\"0.35\" "
+                       "transform=\"translate(1.5 2)\"/>\n")
+                       .arg(svgPath(path));
+        svg += QStringLiteral(
+                   "  <path d=\"%1\" fill=\"%2\" stroke=\"#46280a\" "
+                   "stroke-width=\"1.2\" stroke-linejoin=\"round\"/>\n")
+                   .arg(svgPath(path), svgColor(iconPieceColor(i)));
+    }
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
+}
 
 std::vector<Picture> logoPictures() {
     return {{QStringLiteral("start-logo.png"), startLogo()},

@@ -1,7 +1,9 @@
 // quiltrix-art <out-dir>: draws every bitmap of the game into <out-dir>.
+// quiltrix-art --desktop-icons <dir>: the program's icon as a hicolor theme.
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/fonts/DesignFonts.h"
 #include "tools/art/Art.h"
@@ -9,10 +11,14 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quiltrix-art <out-dir>\n");
+    const bool desktopIcons = argc == 3 && std::strcmp(argv[1], "--desktop-icons") == 0;
+    if (argc != 2 && !desktopIcons) {
+        std::fprintf(stderr,
+                     "usage: quiltrix-art <out-dir>\n"
+                     "       quiltrix-art --desktop-icons <icon-theme-dir>\n");
         return 2;
     }
+    if (desktopIcons) return art::writeDesktopIcons(QDir(QString::fromLocal8Bit(argv[2])));
     qx::registerBundledFonts();
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.exists() && !QDir().mkpath(out.path())) {

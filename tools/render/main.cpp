@@ -10,10 +10,11 @@
 #include <map>
 #include <string>
 
-#include "MasterPicture.h"
 #include "Moves.h"
 #include "engine/PlayRules.h"
+#include "engine/SilentShell.h"
 #include "engine/Stencil.h"
+#include "platform/image/PictureLoader.h"
 
 namespace {
 
@@ -22,18 +23,6 @@ constexpr const char* kUsage =
     "--json OUT.json\n";
 
 // Sounds, pointers and windows do not exist here.
-class SilentShell final : public qx::ShellHooks {
-public:
-    void PlayClip(int) override {}
-    void SetClockEnabled(bool) override {}
-    void SetClockText(const std::string&) override {}
-    void ShowWin() override {}
-    void SetPlayAreaPointer(qx::PlayAreaPointer) override {}
-    void BeginBusy() override {}
-    void EndBusy() override {}
-    void PlayAreaChanged(const qx::ChangedArea&) override {}
-};
-
 int fail(int code, const std::string& message) {
     std::fprintf(stderr, "quiltrix-render: %s\n", message.c_str());
     return code;
@@ -91,19 +80,19 @@ int main(int argc, char** argv) {
     if (!parseWhole(options["type"], type) || type > 2) return fail(2, "--type must be 0, 1 or 2");
     if (!parseWhole(options["seed"], seed)) return fail(2, "--seed must be a whole number");
 
-    qx::render::MasterPicture loaded =
-        qx::render::LoadMasterPicture(QString::fromStdString(options["picture"]));
-    if (loaded.status == qx::render::MasterStatus::Unreadable)
-        return fail(1, "cannot read " + options["picture"]);
-    if (loaded.status == qx::render::MasterStatus::TooSmall)
+    // The game's own loader, so the tool cuts exactly what the game would.
+    qx::LoadedPicture loaded = qx::LoadPicture(QString::fromStdString(options["picture"]));
+    if (loaded.status == qx::PictureLoadStatus::TooSmall)
         return fail(1, "Sorry ! The Image too small!");
+    if (loaded.status != qx::PictureLoadStatus::Loaded)
+        return fail(1, "cannot read " + options["picture"]);
 
     qx::PuzzleModule puzzle;
     qx::MainWindowState state;
     qx::WorkPictures pictures;
     pictures.picMasks = qx::GenerateStencil();
     pictures.picMaster = std::move(loaded.master);
-    SilentShell shell;
+    qx::SilentShell shell;
     qx::SeededRandom random(seed);
     qx::PlayRules rules(puzzle, state, pictures, shell, random);
     rules.StartGame(static_cast<std::int16_t>(type));

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestSupport.h"
-#include "platform/skin/GamePointers.h"
 #include "platform/skin/SkinChrome.h"
 #include "platform/skin/SkinLayout.h"
 #include "platform/skin/WindowSkinner.h"
 #include "resources/ResourceCatalog.h"
+#include "shell/PlayAreaPointers.h"
 
 namespace {
 

@@ -113,20 +113,27 @@ TEST(ClipPlayer, ClipsNotLoadedOrUnreadableStopTheOldClipAndStaySilent) {
     EXPECT_EQ(silentSpy.size(), 1);
 }
 
-// With or without a sound device: the call returns, nothing throws, and a new
-// clip gets a new sink while the old one is stopped and deleted.
+TEST(QtClipOutput, WithoutADeviceNothingIsAskedOfQtMultimedia) {
+    int lookups = 0;
+    qx::QtClipOutput output(nullptr, [&lookups] {
+        ++lookups;
+        return QAudioDevice();
+    });
+    output.play(parsedClip(3));
+    output.play(parsedClip(2));
+    EXPECT_EQ(lookups, 2);
+    EXPECT_EQ(output.clipsReceived(), 2);
+    EXPECT_EQ(output.currentSink(), nullptr);
+    EXPECT_TRUE(output.findChildren<QAudioSink*>().isEmpty());
+}
+
+// A new clip gets a new sink while the old one is stopped and deleted.
 TEST(QtClipOutput, ANewClipReplacesTheSinkOfTheOldOne) {
+    if (QMediaDevices::defaultAudioOutput().isNull()) GTEST_SKIP() << "no audio device";
     qx::QtClipOutput output;
     output.play(parsedClip(3));
     QPointer<QAudioSink> first = output.currentSink();
     ASSERT_FALSE(first.isNull());
-    if (QMediaDevices::defaultAudioOutput().isNull()) {
-        EXPECT_EQ(first->state(), QAudio::StoppedState);
-        // The sink reads its own copy of the samples.
-        auto* buffer = first->findChild<QBuffer*>();
-        ASSERT_NE(buffer, nullptr);
-        EXPECT_EQ(buffer->data().size(), 19098);
-    }
     output.play(parsedClip(2));
     QPointer<QAudioSink> second = output.currentSink();
     ASSERT_FALSE(second.isNull());
@@ -147,5 +154,8 @@ TEST(ClipPlayer, TheDefaultOutputPlaysEveryClipWithoutFailing) {
     for (int n = 1; n <= 5; ++n) player.PlayClip(n);
     player.PlayClip(3);
     EXPECT_EQ(spy.size(), 6);
+    auto* output = dynamic_cast<qx::QtClipOutput*>(player.output());
+    ASSERT_NE(output, nullptr);
+    EXPECT_EQ(output->clipsReceived(), 6);
     QCoreApplication::processEvents();
 }

@@ -1,0 +1,30 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace qx {
+
+CommandLineRequest parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Jigsaw puzzles from your own photographs."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QString program = QCoreApplication::applicationName().toLower();
+    const QString tryHelp = QStringLiteral("Try '%1 --help' for more information.\n").arg(program);
+
+    if (!parser.parse(arguments))
+        return {false, 2, QStringLiteral("%1: %2\n").arg(program, parser.errorText()) + tryHelp};
+    if (!parser.positionalArguments().isEmpty())
+        return {false, 2,
+                QStringLiteral("%1: unexpected argument '%2'\n")
+                        .arg(program, parser.positionalArguments().constFirst()) +
+                    tryHelp};
+    if (parser.isSet(help)) return {false, 0, parser.helpText()};
+    if (parser.isSet(version))
+        return {false, 0,
+                QStringLiteral("%1 %2\n").arg(program, QCoreApplication::applicationVersion())};
+    return {};
+}
+
+}  // namespace qx
