@@ -3,7 +3,9 @@
 #include <QApplication>
 
 #include "platform/qt/FormDesign.h"
+#include "platform/qt/InstanceBeacon.h"
 #include "platform/qt/ProgramMessage.h"
+#include "platform/qt/SingleInstanceLock.h"
 #include "shell/Start.h"
 #include "shell/WindowPlacement.h"
 #include "shell/frmMain.h"
@@ -23,9 +25,23 @@ Start* Program::startWindow() const {
 bool Program::begin() {
     start_ = new Start(lock_);
     connect(start_, &Start::startChosen, this, &Program::showMainWindow);
-    if (start_->Form_Load()) return true;
+    if (start_->Form_Load()) {
+        beacon_ = new InstanceBeacon(lock_.path(), this);
+        beacon_->listen();
+        connect(beacon_, &InstanceBeacon::knocked, this, &Program::bringToFront);
+        return true;
+    }
     delete start_.data();
     return false;
+}
+
+void Program::bringToFront() {
+    QWidget* window = main_ ? static_cast<QWidget*>(main_.get()) : start_.data();
+    if (!window) return;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Program::showMainWindow() {

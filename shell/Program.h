@@ -6,12 +6,14 @@
 
 namespace qx {
 
+class InstanceBeacon;
 class SingleInstanceLock;
 class Start;
 class frmMain;
 
 // The order of windows: Start first, then the main window once "START" is
-// chosen. Holds the single-instance lock for the program's life.
+// chosen. Holds the single-instance lock for the program's life, and brings
+// its window to the front when a second copy knocks.
 class Program : public QObject {
     Q_OBJECT
 
@@ -28,10 +30,12 @@ public:
 
 private:
     void showMainWindow();
+    void bringToFront();
 
     SingleInstanceLock& lock_;
     QPointer<Start> start_;
     std::unique_ptr<frmMain> main_;
+    InstanceBeacon* beacon_ = nullptr;
 };
 
 }  // namespace qx

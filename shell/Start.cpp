@@ -1,6 +1,7 @@
 #include "shell/Start.h"
 
 #include "controls/zbbutton/zbButtons_H.h"
+#include "platform/qt/InstanceBeacon.h"
 #include "platform/qt/ProgramMessage.h"
 #include "platform/qt/SingleInstanceLock.h"
 #include "shell/ProgramInfo.h"
@@ -27,6 +28,8 @@ zbButtons_H& Start::Command2() {
 bool Start::Form_Load() {
     // Only a live copy refuses; without any place for a lock the game starts.
     if (lock_.tryAcquire() == LockOutcome::HeldByAnother) {
+        // The running copy comes forward behind the message.
+        InstanceBeacon::knock(lock_.path());
         showMessage(
             {nullptr, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kAlreadyRunning)});
         return false;

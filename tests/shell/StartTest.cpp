@@ -108,5 +108,28 @@ TEST_F(StartTest, CancelClosesStartWithoutAMainWindow) {
         EXPECT_FALSE(w->isVisible()) << "no window is left, so the program ends";
 }
 
+// START is the default button and has the focus, CANCEL the cancel button:
+// Enter and Space start, Esc quits.
+TEST_F(StartTest, EnterStartsAndEscCancels) {
+    for (const int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        SingleInstanceLock lock(lockPath());
+        Program program(lock);
+        ASSERT_TRUE(program.begin());
+        Start* start = program.startWindow();
+        ASSERT_NE(start, nullptr);
+        start->activateWindow();
+        settle();
+        EXPECT_TRUE(start->Command1().isDefault());
+        EXPECT_TRUE(start->Command2().isCancel());
+        EXPECT_EQ(start->focusWidget(), &start->Command1());
+        QTest::keyClick(start, static_cast<Qt::Key>(key));
+        settle();
+        EXPECT_EQ(program.startWindow(), nullptr) << key;
+        EXPECT_EQ(program.mainWindow() != nullptr, key == Qt::Key_Return) << key;
+        if (program.mainWindow()) program.mainWindow()->close();
+        settle();
+    }
+}
+
 }  // namespace
 }  // namespace qx
