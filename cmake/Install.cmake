@@ -5,6 +5,10 @@
 include(GNUInstallDirs)
 
 install(TARGETS quiltrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The sound module is looked for beside the program.
+if(TARGET quiltrix_audio)
+    install(TARGETS quiltrix_audio LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 if(TARGET quiltrix-help)
     install(TARGETS quiltrix-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()

@@ -148,14 +148,14 @@ TEST(QtClipOutput, ANewClipReplacesTheSinkOfTheOldOne) {
     EXPECT_TRUE(second.isNull());
 }
 
-TEST(ClipPlayer, TheDefaultOutputPlaysEveryClipWithoutFailing) {
-    qx::ClipPlayer player(&loadedClips());
+TEST(ClipPlayer, TheQtOutputPlaysEveryClipWithoutFailing) {
+    auto qtOutput = std::make_unique<qx::QtClipOutput>();
+    qx::QtClipOutput* output = qtOutput.get();
+    qx::ClipPlayer player(&loadedClips(), std::move(qtOutput));
     QSignalSpy spy(&player, &qx::ClipPlayer::clipRequested);
     for (int n = 1; n <= 5; ++n) player.PlayClip(n);
     player.PlayClip(3);
     EXPECT_EQ(spy.size(), 6);
-    auto* output = dynamic_cast<qx::QtClipOutput*>(player.output());
-    ASSERT_NE(output, nullptr);
     EXPECT_EQ(output->clipsReceived(), 6);
     QCoreApplication::processEvents();
 }
