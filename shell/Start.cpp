@@ -37,7 +37,10 @@ bool Start::Form_Load() {
     adjustSize();
     centreOnScreen(this);
     show();
-    // Space and Enter start the game; only Esc or a click on CANCEL quits.
+    // Enter and Space start the game, Esc quits: the window takes the
+    // keyboard (the buttons' keys answer only in the active window) and the
+    // focus starts on START.
+    activateWindow();
     Command1().setFocus(Qt::OtherFocusReason);
     return true;
 }
