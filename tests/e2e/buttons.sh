@@ -7,9 +7,8 @@ APP=$1
 e2e_setup
 
 BLUE="#0000FF"
-picture="$E2E_TMP/pictures/blue.png"
-mkdir -p "$(dirname "$picture")"
-/usr/bin/convert -size 216x216 xc:"$BLUE" "$picture"
+e2e_solid_picture "$BLUE" blue.png
+picture=$E2E_PICTURE
 
 e2e_open_main_window "$APP"
 pid=$E2E_PID

@@ -211,6 +211,14 @@ e2e_press_start() {
     E2E_CY=$((my + height - 4 - 515))
 }
 
+# e2e_solid_picture <colour> <name>: a 216 x 216 picture of one colour in the
+# run's folder; its path in E2E_PICTURE.
+e2e_solid_picture() {
+    E2E_PICTURE="$E2E_TMP/pictures/$2"
+    mkdir -p "$(dirname "$E2E_PICTURE")"
+    /usr/bin/convert -size 216x216 xc:"$1" "$E2E_PICTURE"
+}
+
 # e2e_new_game <picture>: presses NEW GAME and chooses the picture by typing
 # its path into the file dialog.
 e2e_new_game() {
