@@ -8,7 +8,10 @@ namespace qx {
 CommandLineRequest parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Jigsaw puzzles from your own photographs."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption(): its --help-all lists Qt's own options, which the game refuses.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QString program = QCoreApplication::applicationName().toLower();
     const QString tryHelp = QStringLiteral("Try '%1 --help' for more information.\n").arg(program);

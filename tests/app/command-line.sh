@@ -15,6 +15,7 @@ out=$(run -v 2>/dev/null) || fail "-v exited $?"
 out=$(run --help 2>/dev/null) || fail "--help exited $?"
 grep -Eq "^Usage: (.*/)?quiltrix \[options\]" <<<"$out" || fail "--help printed no usage: $out"
 grep -q -- "--version" <<<"$out" || fail "--help does not list --version"
+! grep -q -- "--help-all" <<<"$out" || fail "--help lists --help-all, whose Qt options are refused"
 
 for bad in --frobnicate -x picture.jpg; do
     status=0
