@@ -2,9 +2,9 @@
 # License Agreement page from the licence files, runs chmcmd and checks that a
 # non-empty file came out (chmcmd leaves a 0-byte file behind on some errors).
 #   cmake -DSOURCE_DIR= -DWORK_DIR= -DOUTPUT= -DGAME_LICENSE= -DFONT_LICENSE_DIR=
-#         -DCHMCMD= -P CompileHelp.cmake
+#         -DCHMCMD= -DPROJECT_VERSION= -P CompileHelp.cmake
 cmake_minimum_required(VERSION 3.25)
-foreach(var SOURCE_DIR WORK_DIR OUTPUT GAME_LICENSE FONT_LICENSE_DIR CHMCMD)
+foreach(var SOURCE_DIR WORK_DIR OUTPUT GAME_LICENSE FONT_LICENSE_DIR CHMCMD PROJECT_VERSION)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "CompileHelp.cmake: ${var} is not set")
     endif()
@@ -38,6 +38,7 @@ file(READ "${SOURCE_DIR}/license.html.in" page)
 string(REPLACE "@GAME_LICENSE@" "${GAME_LICENSE_TEXT}" page "${page}")
 string(REPLACE "@FONT_LICENSES@" "${FONT_LICENSES}" page "${page}")
 file(WRITE "${WORK_DIR}/license.html" "${page}")
+configure_file("${SOURCE_DIR}/ordering.html.in" "${WORK_DIR}/ordering.html" @ONLY)
 
 execute_process(COMMAND "${CHMCMD}" Quiltrix.hhp
                 WORKING_DIRECTORY "${WORK_DIR}"

@@ -10,6 +10,7 @@
 
 #include "help/ViewerClient.h"
 #include "help/viewer/ViewerServer.h"
+#include "quiltrix/Version.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "platform/qt/PropertyBag.h"
 
 #include "platform/qt/OwnPicture.h"
+#include "quiltrix/Version.h"
 
 #include <cmath>
 
@@ -37,7 +38,8 @@ QString PropertyBag::text(const QString& key, const QString& fallback) const {
     const QJsonValue v = value(key);
     if (v.isUndefined()) return fallback;
     if (!v.isString()) fail(key, "text");
-    return v.toString();
+    // Designs name the version by placeholder so the project version stays its only home.
+    return v.toString().replace(QLatin1String("%VERSION%"), QLatin1String(QUILTRIX_VERSION));
 }
 
 long PropertyBag::integer(const QString& key, long fallback) const {

@@ -4,6 +4,7 @@
 # and finds its help viewer and help file from bin/.
 source "$(dirname "$0")/lib.sh"
 BUILD=$1
+VERSION=$2
 e2e_setup
 DEST=$E2E_TMP/dest
 PREFIX=/usr/local
@@ -27,8 +28,8 @@ done
 [ -x "$ROOT/bin/quiltrix" ] || e2e_fail "bin/quiltrix is not executable"
 grep -q "^StartupWMClass=quiltrix$" "$ROOT/share/applications/$ID.desktop" ||
     e2e_fail "the desktop entry has no StartupWMClass"
-grep -q 'release version="2.0"' "$ROOT/share/metainfo/$ID.metainfo.xml" ||
-    e2e_fail "the metainfo has no release 2.0"
+grep -q "release version=\"$VERSION\"" "$ROOT/share/metainfo/$ID.metainfo.xml" ||
+    e2e_fail "the metainfo has no release $VERSION"
 grep -q '<screenshot' "$ROOT/share/metainfo/$ID.metainfo.xml" || e2e_fail "no screenshot"
 if [ -e "$BUILD/app/quiltrix-help" ]; then
     [ -x "$ROOT/bin/quiltrix-help" ] || e2e_fail "the help viewer is not installed"

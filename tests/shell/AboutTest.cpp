@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/qt/ProgramMessage.h"
+#include "quiltrix/Version.h"
 #include "shell/About.h"
 #include "shell/widgets/DesignLabel.h"
 #include "shell/widgets/FrameBox.h"
@@ -43,7 +44,7 @@ public:
 
 TEST(About, LayoutFromItsDesign) {
     About about;
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("  About Quiltrix 2.0"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("  About Quiltrix " QUILTRIX_VERSION));
     EXPECT_EQ(about.client().size(), QSize(318, 253));
     EXPECT_EQ(about.size(), QSize(318, 253));
     EXPECT_EQ(about.client().palette().color(QPalette::Window), QColor(136, 143, 131));
@@ -60,7 +61,7 @@ TEST(About, LayoutFromItsDesign) {
     auto& name = about.client().get<DesignLabel>(QStringLiteral("Label1"));
     EXPECT_EQ(name.parentWidget(), &frame) << "the labels sit inside the frame";
     EXPECT_EQ(name.geometry(), QRect(64, 16, 169, 29));
-    EXPECT_TRUE(name.Caption().startsWith(QStringLiteral("Quiltrix 2.0")));
+    EXPECT_TRUE(name.Caption().startsWith(QStringLiteral("Quiltrix " QUILTRIX_VERSION)));
     EXPECT_EQ(name.ForeColor(), oleRgb(106, 98, 74));
 
     DesignLabel& link = about.Label4();

@@ -12,6 +12,7 @@
 #include "help/HTMLHelp.h"
 #include "platform/skin/SkinChrome.h"
 #include "platform/skin/WindowSkinner.h"
+#include "quiltrix/Version.h"
 #include "shell/About.h"
 #include "shell/frmMain.h"
 #include "shell/widgets/DesignLabel.h"
@@ -257,11 +258,11 @@ TEST_F(MainWindowTest, TheWindowCannotBeResizedOrMaximisedButMinimises) {
     window.showMinimized();
     QCoreApplication::processEvents();
     EXPECT_TRUE(window.isMinimized());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix 2.0"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix " QUILTRIX_VERSION));
     window.showNormal();
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isMinimized());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix 2.0"))
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix " QUILTRIX_VERSION))
         << "restoring keeps the caption";
 }
 
@@ -291,7 +292,7 @@ TEST_F(MainWindowTest, TheSkinGetsItsSettingsInOrderAndItsGlyphsWork) {
     QTest::mouseClick(chrome, Qt::LeftButton, {},
                       chrome->glyphRect(SkinChrome::Glyph::Minimise).center());
     EXPECT_TRUE(window.isMinimized());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix 2.0"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quiltrix " QUILTRIX_VERSION));
     window.showNormal();
     window.menuItem(QStringLiteral("mAbout")).trigger();
     QPointer<About> about = window.aboutWindow();
@@ -311,14 +312,14 @@ TEST_F(MainWindowTest, AboutOpensOnceOwnerlessAndASecondChoiceRaisesIt) {
     EXPECT_TRUE(about->isVisible());
     EXPECT_EQ(about->parentWidget(), nullptr);
     EXPECT_FALSE(about->isModal());
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("  About Quiltrix 2.0"));
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("  About Quiltrix " QUILTRIX_VERSION));
     EXPECT_EQ(about->client().size(), QSize(318, 253));
     EXPECT_FALSE(about->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(about->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(about->client().get<ImageBox>(QStringLiteral("Image1")).geometry(),
               QRect(52, 20, 202, 80));
     EXPECT_EQ(about->client().get<DesignLabel>(QStringLiteral("Label1")).Caption(),
-              QStringLiteral("Quiltrix 2.0"));
+              QStringLiteral("Quiltrix " QUILTRIX_VERSION));
 
     window.menuItem(QStringLiteral("mAbout")).trigger();
     EXPECT_EQ(window.aboutWindow(), about.data()) << "the same window, brought forward";

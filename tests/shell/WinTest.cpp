@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/zbbutton/zbButtons_H.h"
+#include "quiltrix/Version.h"
 #include "shell/Win.h"
 #include "shell/widgets/DesignLabel.h"
 #include "shell/widgets/ImageBox.h"
@@ -53,7 +54,7 @@ struct Placed {
 TEST(Win, ControlsStandAtTheirRectanglesWithTheirTexts) {
     QWidget owner;
     Win win(&owner, QStringLiteral("00:03:27"));
-    EXPECT_EQ(win.windowTitle(), QStringLiteral("Quiltrix 2.0"));
+    EXPECT_EQ(win.windowTitle(), QStringLiteral("Quiltrix " QUILTRIX_VERSION));
     EXPECT_EQ(win.client().size(), QSize(297, 182));
     EXPECT_EQ(win.size(), QSize(297, 182)) << "the client fills the window";
 

@@ -5,6 +5,7 @@
 #include <QtMath>
 
 #include "platform/fonts/DesignFonts.h"
+#include "quiltrix/Version.h"
 #include "tools/art/Art.h"
 #include "tools/art/Drawing.h"
 #include "tools/art/Palette.h"
@@ -148,7 +149,7 @@ QImage startBadge() {
     QFont big = qx::designFont(QStringLiteral("Impact"), 14.25);
     p.setFont(big);
     embossedText(p, QRectF(plate.left(), plate.top() + 9, plate.width(), 22), Qt::AlignCenter,
-                 QStringLiteral("2.0"), QColor(255, 252, 236), QColor(120, 50, 0),
+                 QLatin1String(QUILTRIX_VERSION), QColor(255, 252, 236), QColor(120, 50, 0),
                  QColor(90, 36, 0, 140));
     p.end();
     return image.convertToFormat(QImage::Format_RGB32);

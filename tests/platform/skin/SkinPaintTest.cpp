@@ -119,7 +119,7 @@ TEST_F(SkinPixels, WiderWindowsRepeatThePlainBar) {
 
 TEST_F(SkinPixels, TitleTextIsWrittenOnlyWhenTheSkinAsksForIt) {
     skintest::TestWindow t;
-    t.window->setWindowTitle(QStringLiteral("Quiltrix 2.0"));
+    t.window->setWindowTitle(QStringLiteral("Quiltrix"));
     qx::WindowSkin settings = skintest::gameSkin(caption, skintest::patternBorder());
     skin(t.window, settings);
     const QRect titleArea(54, 1, 200, 46);  // inside the outline
