@@ -244,6 +244,31 @@ TEST(ButtonMouse, LeavingWhilePressedClearsHotWithinTheHoverInterval) {
     EXPECT_EQ(log.names.count(QStringLiteral("Click")), 1);
 }
 
+TEST(ButtonMouse, APressedCommandButtonLooksRaisedWhileTheMouseIsAway) {
+    ShownForm form;
+    zbButtons_H* b = option(form, 0, zbButtons_H::CommandMode);
+    b->setFocus();
+    QApplication::processEvents();
+    const QImage idle = b->grab().toImage();
+    QCursor::setPos(b->mapToGlobal(QPoint(5, 5)));
+    QTest::mouseMove(b, {5, 5});
+    QTest::mousePress(b, Qt::LeftButton, {}, {5, 5});
+    const QImage pressed = b->grab().toImage();
+    ASSERT_NE(pressed, idle);
+
+    // The hover check finds the form under the cursor, not the button.
+    QCursor::setPos(form.mapToGlobal(QPoint(200, 150)));
+    QTest::mouseMove(b, {190, 150});
+    QTest::qWait(3 * zbButtons_H::kHoverInterval);
+    ASSERT_FALSE(b->state().IsHovering);
+    EXPECT_EQ(b->grab().toImage(), idle) << "away from the button it shows its raised face";
+
+    QCursor::setPos(b->mapToGlobal(QPoint(6, 6)));
+    QTest::mouseMove(b, {6, 6});
+    EXPECT_EQ(b->grab().toImage(), pressed) << "back on it with the button down it is pushed in";
+    QTest::mouseRelease(b, Qt::LeftButton, {}, {6, 6});
+}
+
 TEST(ButtonMouse, ADoubleClickTogglesACheckButtonOncePerPair) {
     QWidget form;
     zbButtons_H* b = option(form, 0, zbButtons_H::CheckMode);
