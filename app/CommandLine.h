@@ -6,7 +6,8 @@
 namespace qx {
 
 // What the command line asks for. The game itself takes no arguments; the
-// options only describe it, and need no display.
+// options only describe it, and need no display. Qt's standard options (-style,
+// -platform, -geometry, ...) pass through to QApplication.
 struct CommandLineRequest {
     bool run = true;  // start the game
     int exitStatus = 0;
