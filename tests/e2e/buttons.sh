@@ -4,14 +4,7 @@
 # arrow keys moving through the option group).
 source "$(dirname "$0")/lib.sh"
 APP=$1
-e2e_setup
-
-BLUE="#0000FF"
-e2e_solid_picture "$BLUE" blue.png
-picture=$E2E_PICTURE
-
-e2e_open_main_window "$APP"
-pid=$E2E_PID
+e2e_open_with_blue_picture "$APP"
 e2e_new_game "$picture"
 sleep 1
 

@@ -4,14 +4,7 @@
 # board, then drag a piece with the mouse and see it land.
 source "$(dirname "$0")/lib.sh"
 APP=$1
-e2e_setup
-
-BLUE="#0000FF"
-e2e_solid_picture "$BLUE" blue.png
-picture=$E2E_PICTURE
-
-e2e_open_main_window "$APP"
-pid=$E2E_PID
+e2e_open_with_blue_picture "$APP"
 board_x=$((E2E_CX + 140)); board_y=$((E2E_CY + 16))
 
 e2e_log "the audio libraries load with the first clip, not at start-up"

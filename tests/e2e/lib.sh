@@ -231,3 +231,15 @@ e2e_new_game() {
     xdotool key Return
     e2e_wait_gone "$dialog" 10
 }
+
+# The opening the game scripts share: the private X server, a plain blue
+# picture in $picture (its colour in $BLUE) and APP's main window open, its
+# process in $pid.
+e2e_open_with_blue_picture() {
+    e2e_setup
+    BLUE="#0000FF"
+    e2e_solid_picture "$BLUE" blue.png
+    picture=$E2E_PICTURE
+    e2e_open_main_window "$1"
+    pid=$E2E_PID
+}
