@@ -38,7 +38,13 @@ file(READ "${SOURCE_DIR}/license.html.in" page)
 string(REPLACE "@GAME_LICENSE@" "${GAME_LICENSE_TEXT}" page "${page}")
 string(REPLACE "@FONT_LICENSES@" "${FONT_LICENSES}" page "${page}")
 file(WRITE "${WORK_DIR}/license.html" "${page}")
-configure_file("${SOURCE_DIR}/ordering.html.in" "${WORK_DIR}/ordering.html" @ONLY)
+# Every other page template takes the project's values (the version).
+file(GLOB page_templates RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.html.in")
+list(REMOVE_ITEM page_templates license.html.in)
+foreach(template IN LISTS page_templates)
+    string(REGEX REPLACE "\\.in$" "" page "${template}")
+    configure_file("${SOURCE_DIR}/${template}" "${WORK_DIR}/${page}" @ONLY)
+endforeach()
 
 execute_process(COMMAND "${CHMCMD}" Quiltrix.hhp
                 WORKING_DIRECTORY "${WORK_DIR}"
