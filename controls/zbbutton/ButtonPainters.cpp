@@ -215,6 +215,13 @@ PainterStart paintFaceAndContent(Face& f, RgbColor face, RgbColor gradientColor,
     return start;
 }
 
+// The opening most painters share: the standard face and caption colours,
+// the gradient colour as set, the content with the button's own value.
+PainterStart paintStandardFace(Face& f) {
+    return paintFaceAndContent(f, standardFace(f), TranslateColor(f.p.GradientColor),
+                               standardCaption(f), f.p.Value, f.toggle());
+}
+
 void drawEdgesFor(Face& f, const EdgeColors& edges) {
     if (f.p.ButtonShape >= 4) return;
     f.dc.SelectClipRgn({});
@@ -349,9 +356,7 @@ EdgeColors roundedDarkEdges(int state, RgbColor face, RgbColor faceColor, long g
 
 int StyleSoft3D(RedrawContext& c) {
     Face f(c);
-    const PainterStart start =
-        paintFaceAndContent(f, standardFace(f), TranslateColor(f.p.GradientColor),
-                            standardCaption(f), f.p.Value, f.toggle());
+    const PainterStart start = paintStandardFace(f);
     if (start.bg.code == kNothingToShow) return kNothingToShow;
     RgbColor soft = f.s.pressedAndHot() ? f.s.colors.FaceColor : kSoftGrey;
     RgbColor focus = shapedFocus(f, start.face, -48);
@@ -372,9 +377,7 @@ namespace {
 // Classic and thin-edge faces: raised (state 1) until pressed or checked (2).
 int raisedOrSunkenPainter(RedrawContext& c, EdgeColors (*edgesFor)(int state)) {
     Face f(c);
-    const PainterStart start =
-        paintFaceAndContent(f, standardFace(f), TranslateColor(f.p.GradientColor),
-                            standardCaption(f), f.p.Value, f.toggle());
+    const PainterStart start = paintStandardFace(f);
     if (start.bg.code == kNothingToShow) return kNothingToShow;
     int state = std::max(start.bg.state, 1);
     RgbColor focus = shapedFocus(f, start.face, -48);
@@ -491,9 +494,7 @@ int StyleHotTrack(RedrawContext& c) {
 
 int StyleSoftEdge(RedrawContext& c) {
     Face f(c);
-    const PainterStart start =
-        paintFaceAndContent(f, standardFace(f), TranslateColor(f.p.GradientColor),
-                            standardCaption(f), f.p.Value, f.toggle());
+    const PainterStart start = paintStandardFace(f);
     if (start.bg.code == kNothingToShow) return kNothingToShow;
     int state = f.s.pressedAndHot() ? 1 : 0;
     RgbColor focus = shapedFocus(f, start.face, -48);

@@ -16,7 +16,7 @@ QImage imageOver(const Bitmap& bitmap);
 // A bitmap holding a copy of `image`, converted to opaque 32-bit pixels.
 Bitmap bitmapFromImage(const QImage& image);
 
-// A pixel as a colour and back (any colour spec; alpha is dropped).
+// A pixel as a colour and back (a colour of any model converts; alpha is dropped).
 inline QColor pixelColor(Pixel p) {
     return QColor::fromRgb(static_cast<QRgb>(p | kOpaque));
 }
