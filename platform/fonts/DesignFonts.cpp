@@ -42,19 +42,41 @@ void registerFile(const QString& file) {
 }
 
 // A bundled file is named after its family without spaces, then "-" and the
-// style: "DejaVuSans-Bold.ttf" is DejaVu Sans, "DejaVuSansCondensed.ttf" is not.
-bool fileOfFamily(const QString& file, const QString& family) {
-    QString key = family;
-    key.remove(QLatin1Char(' '));
-    const QString stem = file.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('-'), 0, 0);
-    return stem.compare(key, Qt::CaseInsensitive) == 0;
+// style: "DejaVuSans-Bold.ttf" is DejaVu Sans bold, "DejaVuSansCondensed.ttf"
+// is another family, and a file without a style part is the regular face.
+struct FileName {
+    QString stem;
+    QString style;
+};
+
+FileName splitFileName(const QString& file) {
+    const QString base = file.section(QLatin1Char('.'), 0, 0);
+    const QString style = base.section(QLatin1Char('-'), 1);
+    return {base.section(QLatin1Char('-'), 0, 0),
+            style.isEmpty() ? QStringLiteral("Regular") : style};
 }
 
-// Only the faces a window actually uses are loaded, so the start-up window
-// does not pay for the whole set.
-void registerFamily(const QString& family) {
-    for (const QString& file : bundledFiles())
-        if (fileOfFamily(file, family)) registerFile(file);
+QString styleName(bool bold, bool italic) {
+    if (bold) return italic ? QStringLiteral("BoldItalic") : QStringLiteral("Bold");
+    return italic ? QStringLiteral("Italic") : QStringLiteral("Regular");
+}
+
+// Only the face a font asks for is loaded (each costs a couple of
+// milliseconds, and the start-up window needs only two). A style the family does
+// not ship loads the whole family, so the platform can derive it from the
+// nearest face.
+void registerFace(const QString& family, bool bold, bool italic) {
+    QString key = family;
+    key.remove(QLatin1Char(' '));
+    const QString wanted = styleName(bold, italic);
+    QStringList ofFamily;
+    for (const QString& file : bundledFiles()) {
+        const FileName name = splitFileName(file);
+        if (name.stem.compare(key, Qt::CaseInsensitive) != 0) continue;
+        if (name.style.compare(wanted, Qt::CaseInsensitive) == 0) return registerFile(file);
+        ofFamily.append(file);
+    }
+    for (const QString& file : ofFamily) registerFile(file);
 }
 
 // Chosen for how they look at the small sizes the designs use: DejaVu Sans is
@@ -97,7 +119,7 @@ int designPixelSize(double points) {
 
 QFont designFont(const QString& designName, double points, bool bold, bool italic, bool underline) {
     const QString family = designFontFamily(designName);
-    registerFamily(family);
+    registerFace(family, bold, italic);
     QFont font(family);
     font.setPixelSize(designPixelSize(points));
     font.setBold(bold);

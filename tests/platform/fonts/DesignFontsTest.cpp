@@ -92,3 +92,32 @@ TEST(DesignFonts, DesignTextsFitTheirControls) {
     EXPECT_LE(QFontMetrics(qx::designFont("Impact", 18)).horizontalAdvance("CONGRATULATIONS !!!"),
               217);
 }
+
+// Faces load one at a time as fonts ask for them: whatever order the styles
+// are asked in, each is drawn with its own face (the style name tells faces
+// apart; the bold and italic flags only echo the request).
+TEST(DesignFonts, EachStyleGetsItsOwnFaceWhateverTheOrder) {
+    struct Case {
+        const char* name;
+        bool bold;
+        bool italic;
+        const char* face;
+    };
+    const Case order[] = {
+        {"Verdana", true, false, "Bold"},
+        {"Verdana", false, false, "Book"},
+        {"Arial", false, true, "Italic"},
+        {"Arial", true, true, "Bold Italic"},
+        {"Arial", false, false, "Regular"},
+
+        {"Small Fonts", true, false, "Condensed Bold"},
+        {"PTron6", true, false, "Bold"},
+    };
+    for (const Case& c : order) {
+        SCOPED_TRACE(testing::Message() << c.name << " bold " << c.bold << " italic " << c.italic);
+        const QFontInfo info(qx::designFont(QString::fromLatin1(c.name), 8.25, c.bold, c.italic));
+        EXPECT_EQ(info.family(), qx::designFontFamily(QString::fromLatin1(c.name)));
+        EXPECT_EQ(info.styleName().toStdString(), c.face);
+        EXPECT_EQ(info.italic(), c.italic);
+    }
+}
