@@ -1,9 +1,10 @@
 #include "help/ViewerClient.h"
 
 #include <QDeadlineTimer>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
+
+#include "platform/qt/LocalSocket.h"
 
 namespace qx {
 namespace {
@@ -15,17 +16,9 @@ constexpr int kRestartMs = 2500;
 
 std::optional<quint64> ViewerClient::sendToRunning(const QString& serverName,
                                                    const ViewerRequest& request) {
-    QLocalSocket socket;
-    socket.connectToServer(serverName);
-    if (!socket.waitForConnected(1000)) return std::nullopt;
-    socket.write(request.toLine());
-    if (!socket.waitForBytesWritten(kAnswerTimeoutMs)) return std::nullopt;
-    QDeadlineTimer deadline(kAnswerTimeoutMs);
-    while (!socket.canReadLine()) {
-        if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime())))
-            return std::nullopt;
-    }
-    return socket.readLine().trimmed().toULongLong();
+    QByteArray answer;
+    if (!sendLine(serverName, request.toLine(), kAnswerTimeoutMs, &answer)) return std::nullopt;
+    return answer.trimmed().toULongLong();
 }
 
 ViewerClient::Answer ViewerClient::send(const QString& program, const QString& file,

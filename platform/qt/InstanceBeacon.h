@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
+
+#include "platform/qt/LocalSocket.h"
 
 namespace qx {
 
@@ -29,7 +30,7 @@ signals:
 
 private:
     QString path_;
-    QLocalServer server_;
+    LocalListener listener_;
 };
 
 }  // namespace qx

@@ -1,0 +1,179 @@
+#include "platform/qt/LocalSocket.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QSocketNotifier>
+#include <QThread>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+namespace qx {
+namespace {
+
+// An answer longer than this is not one of ours.
+constexpr qsizetype kMaxAnswer = 64 * 1024;
+
+std::optional<sockaddr_un> socketAddress(const QByteArray& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || size_t(path.size()) >= sizeof(address.sun_path)) return std::nullopt;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return address;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Waits for `events` on the socket until the deadline; false on timeout or error.
+bool waitFor(int fd, short events, const QDeadlineTimer& deadline) {
+    for (;;) {
+        pollfd watch{fd, events, 0};
+        const int ready = ::poll(&watch, 1, int(deadline.remainingTime()));
+        if (ready > 0) return true;
+        if (ready == 0 || errno != EINTR) return false;
+    }
+}
+
+bool connectBy(int fd, const sockaddr_un& address, const QDeadlineTimer& deadline) {
+    for (;;) {
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+            return true;
+        // A full queue of waiting connections: the listener is busy, try again shortly.
+        if (errno == EAGAIN && !deadline.hasExpired()) {
+            QThread::msleep(5);
+            continue;
+        }
+        if (errno == EINTR) continue;
+        return false;
+    }
+}
+
+bool writeAll(int fd, const QByteArray& data, const QDeadlineTimer& deadline) {
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n =
+            ::send(fd, data.constData() + done, size_t(data.size() - done), MSG_NOSIGNAL);
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && errno == EAGAIN) {
+            if (!waitFor(fd, POLLOUT, deadline)) return false;
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool readLine(int fd, QByteArray* line, const QDeadlineTimer& deadline) {
+    QByteArray received;
+    char chunk[512];
+    for (;;) {
+        if (const qsizetype end = received.indexOf('\n'); end >= 0) {
+            *line = received.left(end);
+            if (line->endsWith('\r')) line->chop(1);
+            return true;
+        }
+        if (received.size() > kMaxAnswer) return false;
+        const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);
+        if (n > 0) {
+            received.append(chunk, n);
+        } else if (n < 0 && errno == EAGAIN) {
+            if (!waitFor(fd, POLLIN, deadline)) return false;
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            return false;  // closed before a whole line came
+        }
+    }
+}
+
+}  // namespace
+
+QString localSocketPath(const QString& name) {
+    if (name.isEmpty() || QDir::isAbsolutePath(name)) return name;
+    return QDir::cleanPath(QDir::tempPath()) + QLatin1Char('/') + name;
+}
+
+bool sendLine(const QString& name, const QByteArray& line, int timeoutMs, QByteArray* answer) {
+    const auto address = socketAddress(QFile::encodeName(localSocketPath(name)));
+    if (!address) return false;
+    const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (socket.get() < 0) return false;
+    const QDeadlineTimer deadline(timeoutMs);
+    if (!connectBy(socket.get(), *address, deadline)) return false;
+    if (!writeAll(socket.get(), line, deadline)) return false;
+    return !answer || readLine(socket.get(), answer, deadline);
+}
+
+LocalListener::LocalListener(QObject* parent) : QObject(parent) {}
+
+LocalListener::~LocalListener() {
+    close();
+}
+
+bool LocalListener::listen(const QString& name) {
+    close();
+    const QByteArray path = QFile::encodeName(localSocketPath(name));
+    const auto address = socketAddress(path);
+    if (!address) return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return false;
+    ::unlink(path.constData());
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0 ||
+        ::chmod(path.constData(), S_IRUSR | S_IWUSR) != 0 || ::listen(fd, 16) != 0) {
+        ::close(fd);
+        ::unlink(path.constData());
+        return false;
+    }
+    fd_ = fd;
+    path_ = path;
+    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &LocalListener::acceptAll);
+    return true;
+}
+
+void LocalListener::acceptAll() {
+    for (;;) {
+        const int connection = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (connection < 0) {
+            if (errno == EINTR) continue;
+            return;  // nothing more waiting (or a transient error: the notifier comes back)
+        }
+        ::close(connection);
+        emit connectionArrived();
+        if (fd_ < 0) return;  // a slot closed us
+    }
+}
+
+void LocalListener::close() {
+    if (fd_ < 0) return;
+    delete notifier_;
+    notifier_ = nullptr;
+    ::close(fd_);
+    fd_ = -1;
+    ::unlink(path_.constData());
+    path_.clear();
+}
+
+}  // namespace qx

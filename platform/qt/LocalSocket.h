@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QSocketNotifier;
+
+namespace qx {
+
+// Local stream sockets for the game's two short conversations: a second copy
+// knocking on the running one, and requests to the help viewer. They are
+// plain Unix-domain sockets, named and placed as Qt's local sockets place them
+// (so the viewer's server answers them), without linking Qt Network into the
+// game: its libraries (Kerberos, proxy support) cost start-up several
+// milliseconds for a few bytes.
+
+// Where a socket of this name lives: an absolute name as it is, any other in
+// the temporary folder.
+QString localSocketPath(const QString& name);
+
+// Connects to the socket, writes `line` and, when `answer` is given, reads one
+// line back (without its end of line). False when nobody listens, on any
+// failure, or when `timeoutMs` runs out; never blocks longer than that.
+bool sendLine(const QString& name, const QByteArray& line, int timeoutMs,
+              QByteArray* answer = nullptr);
+
+// A socket that listens for connections and drops each one as it arrives:
+// the arrival is the whole message.
+class LocalListener : public QObject {
+    Q_OBJECT
+
+public:
+    explicit LocalListener(QObject* parent = nullptr);
+    ~LocalListener() override;
+
+    // Replaces whatever socket file is at the place (the caller knows it is
+    // stale) and makes it reachable by its owner only. False when no socket
+    // can be made there.
+    bool listen(const QString& name);
+
+signals:
+    void connectionArrived();
+
+private:
+    void acceptAll();
+    void close();
+
+    int fd_ = -1;
+    QByteArray path_;
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+}  // namespace qx
