@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QHash>
+#include <QResource>
 #include <QSet>
 #include <cmath>
 
@@ -34,7 +35,15 @@ void registerFile(const QString& file) {
     static QSet<QString> done;
     if (done.contains(file)) return;
     done.insert(file);
-    const int id = QFontDatabase::addApplicationFont(fontFolder().filePath(file));
+    // Stored unpacked (see resources/), so the font system reads it in place
+    // instead of from a copy.
+    const QResource resource(fontFolder().filePath(file));
+    const QByteArray data =
+        resource.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                      resource.size())
+            : resource.uncompressedData();
+    const int id = QFontDatabase::addApplicationFontFromData(data);
     if (id < 0) return;
     for (const QString& family : QFontDatabase::applicationFontFamilies(id)) {
         if (!registeredFamilies().contains(family)) registeredFamilies().append(family);
