@@ -19,8 +19,10 @@ void describeProgram() {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(qx::kProgramVersion));
 }
 
-// --help and --version answer before any window system is touched.
+// --help and --version answer before any window system is touched. A plain
+// start has nothing to answer and skips the parser's own application object.
 int answerCommandLine(int argc, char** argv) {
+    if (argc <= 1) return -1;
     QCoreApplication console(argc, argv);
     describeProgram();
     const qx::CommandLineRequest request = qx::parseCommandLine(console.arguments());
