@@ -40,8 +40,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     describeProgram();
     QApplication::setDesktopFileName(QStringLiteral("io.github.quiltrix.Quiltrix"));
-    QApplication::setWindowIcon(
-        QIcon(QPixmap::fromImage(qx::readOwnPicture(QStringLiteral(":/bitmaps/app-icon.png")))));
 
     qx::SingleInstanceLock lock;
     qx::Program program(lock);
@@ -51,5 +49,10 @@ int main(int argc, char** argv) {
         qx::showProgramMessage(nullptr, QString::fromUtf8(error.what()), qx::MessageIcon::Critical);
         return 1;
     }
+    // Set once the borderless Start window is up (it has no caption to show
+    // it in), still before anything is painted: decoding it would delay the
+    // first window.
+    QApplication::setWindowIcon(
+        QIcon(QPixmap::fromImage(qx::readOwnPicture(QStringLiteral(":/bitmaps/app-icon.png")))));
     return QApplication::exec();
 }

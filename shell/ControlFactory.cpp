@@ -17,8 +17,12 @@ namespace {
 
 constexpr long kCustomPointer = 99;
 
-QWidget* createButton(const PropertyBag& p, QWidget* container) {
+QWidget* createButton(const ControlDesign& design, QWidget* container) {
+    const PropertyBag& p = design.properties;
     auto* button = new zbButtons_H(container);
+    // Sized first, as a container sizes its controls before they load: the
+    // face is then built once, for its real size.
+    button->setGeometry(design.rect);
     button->ReadProperties(p);
     // The form's Enter and Esc buttons: the form's settings, kept with the button.
     if (p.boolean(QStringLiteral("Default"), false)) button->setDefault(true);
@@ -26,7 +30,8 @@ QWidget* createButton(const PropertyBag& p, QWidget* container) {
     return button;
 }
 
-QWidget* createShape(const PropertyBag& p, QWidget* container) {
+QWidget* createShape(const ControlDesign& design, QWidget* container) {
+    const PropertyBag& p = design.properties;
     auto* shape = new ShapePanel(container);
     shape->setShape(p.integer(QStringLiteral("Shape"), ShapePanel::Rectangle));
     shape->setFillColor(p.color(QStringLiteral("FillColor"), oleRgb(255, 255, 255)));
@@ -34,7 +39,8 @@ QWidget* createShape(const PropertyBag& p, QWidget* container) {
     return shape;
 }
 
-QWidget* createLabel(const PropertyBag& p, QWidget* container) {
+QWidget* createLabel(const ControlDesign& design, QWidget* container) {
+    const PropertyBag& p = design.properties;
     auto* label = new DesignLabel(container);
     label->setCaption(p.text(QStringLiteral("Caption")));
     label->setForeColor(p.color(QStringLiteral("ForeColor"), kButtonText));
@@ -44,13 +50,15 @@ QWidget* createLabel(const PropertyBag& p, QWidget* container) {
     return label;
 }
 
-QWidget* createImage(const PropertyBag& p, QWidget* container) {
+QWidget* createImage(const ControlDesign& design, QWidget* container) {
+    const PropertyBag& p = design.properties;
     auto* image = new ImageBox(container);
     image->setPicture(p.picture(QStringLiteral("Picture")));
     return image;
 }
 
-QWidget* createPictureBox(const PropertyBag& p, QWidget* container) {
+QWidget* createPictureBox(const ControlDesign& design, QWidget* container) {
+    const PropertyBag& p = design.properties;
     auto* box = new PictureBox(container);
     box->setBackColor(p.color(QStringLiteral("BackColor"), kButtonFace));
     box->setBorder(p.integer(QStringLiteral("BorderStyle"), 1) != 0);
@@ -58,7 +66,8 @@ QWidget* createPictureBox(const PropertyBag& p, QWidget* container) {
     return box;
 }
 
-QWidget* createFrame(const PropertyBag& p, QWidget* container) {
+QWidget* createFrame(const ControlDesign& design, QWidget* container) {
+    const PropertyBag& p = design.properties;
     auto* frame = new FrameBox(container);
     frame->setCaption(p.text(QStringLiteral("Caption")));
     frame->setBackColor(p.color(QStringLiteral("BackColor"), kButtonFace));
@@ -98,7 +107,7 @@ bool isNonVisualKind(const QString& kind) {
 }
 
 QWidget* createControl(const ControlDesign& design, QWidget* container) {
-    using Factory = QWidget* (*)(const PropertyBag&, QWidget*);
+    using Factory = QWidget* (*)(const ControlDesign&, QWidget*);
     static const QHash<QString, Factory> factories{
         {QStringLiteral("zbButtons_H"), &createButton},    {QStringLiteral("Shape"), &createShape},
         {QStringLiteral("Label"), &createLabel},           {QStringLiteral("Image"), &createImage},
@@ -108,7 +117,7 @@ QWidget* createControl(const ControlDesign& design, QWidget* container) {
     if (!factory)
         throw DesignError(design.properties.owner() + QStringLiteral(": unknown kind \"") +
                           design.kind + QLatin1Char('"'));
-    QWidget* widget = factory(design.properties, container);
+    QWidget* widget = factory(design, container);
     applyCommonSettings(design, widget);
     return widget;
 }

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QPainter>
 #include <QPixmap>
+#include <QResizeEvent>
 #include <QScreen>
 #include <utility>
 
@@ -142,6 +143,7 @@ void zbButtons_H::RefreshResources(ButtonResource what) {
 }
 
 void zbButtons_H::ResizeHandling() {
+    handledSize_ = size();
     state_.Width = width();
     state_.Height = height();
     if (offscreen_.width() != width() || offscreen_.height() != height())
@@ -347,7 +349,8 @@ bool zbButtons_H::eventFilter(QObject* watched, QEvent* event) {
 
 void zbButtons_H::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    ResizeHandling();
+    // A button sized while hidden hears of it again when shown: nothing changed.
+    if (event->size() != handledSize_) ResizeHandling();
 }
 
 void zbButtons_H::changeEvent(QEvent* event) {

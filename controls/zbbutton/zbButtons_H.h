@@ -212,6 +212,7 @@ private:
     ButtonSetRules rules_{state_, *this};
     QPointer<QWidget> container_;  // the window the option group lives on
     GdiSurface offscreen_;         // the face is painted here and shown with one copy
+    QSize handledSize_;            // the size the shape and face were last built for
     QTimer hoverTimer_;
     QMetaObject::Connection focusWatch_;
     bool painting_ = false;      // inside paintEvent: the face goes out with this paint

@@ -30,6 +30,16 @@ zbButtons_H* panelButton(QWidget& form, long mode, const QString& caption, int y
     return b;
 }
 
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
+
 // Inside the edge rings.
 int firstInkColumn(const QImage& image) {
     for (int x = 3; x < image.width() - 3; ++x)
@@ -147,6 +157,28 @@ TEST(ButtonLooks, AHoverChangeRepaintsThatButtonOnly) {
     EXPECT_GT(hovered->RedrawCount(), hoveredBefore);
     EXPECT_EQ(other->RedrawCount(), otherBefore);
     leave(*hovered);
+}
+
+// Showing a window delivers the sizes its buttons were given while hidden;
+// a face already built for that size is not built again (only painted), a
+// new size is built.
+TEST(ButtonLooks, ShowingDoesNotRebuildAFaceButResizingDoes) {
+    QWidget form;
+    form.resize(200, 200);
+    auto* b = new zbButtons_H(&form);
+    b->setFocusPolicy(Qt::NoFocus);  // no default look coming and going with the focus
+    b->setGeometry(0, 0, 73, 17);
+    b->ReadProperties(PropertyBag(QJsonObject{{QStringLiteral("Caption"), QStringLiteral("One")}},
+                                  QStringLiteral("frmTest.one")));
+    const int built = b->RedrawCount();
+    PaintCounter paints(*b);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+    EXPECT_EQ(b->RedrawCount(), built + paints.count);
+    b->resize(90, 21);
+    EXPECT_GT(b->RedrawCount(), built + paints.count);
+    EXPECT_EQ(b->hdc().width(), 90);
 }
 
 TEST(ButtonLooks, ADisabledCheckStillShowsItsValue) {
