@@ -6,6 +6,11 @@
 #include <QResource>
 #include <QSet>
 #include <cmath>
+#include <future>
+
+#ifdef QX_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 #include "resources/ResourceCatalog.h"
 
@@ -30,11 +35,17 @@ const QStringList& bundledFiles() {
     return files;
 }
 
+std::shared_future<void>& fontSetUp() {
+    static std::shared_future<void> ready;
+    return ready;
+}
+
 // Each file is registered once, however it was asked for.
 void registerFile(const QString& file) {
     static QSet<QString> done;
     if (done.contains(file)) return;
     done.insert(file);
+    if (fontSetUp().valid()) fontSetUp().wait();
     // Stored unpacked (see resources/), so the font system reads it in place
     // instead of from a copy.
     const QResource resource(fontFolder().filePath(file));
@@ -109,6 +120,23 @@ const QHash<QString, QString>& familyByDesignName() {
 }
 
 }  // namespace
+
+FontsAhead::FontsAhead() {
+#ifdef QX_HAVE_FONTCONFIG
+    // The font system's configuration is read on first use: dozens of files
+    // and caches, the bulk of the first font's cost.
+    std::promise<void> done;
+    fontSetUp() = done.get_future().share();
+    thread_ = std::thread([done = std::move(done)]() mutable {
+        FcInit();
+        done.set_value();
+    });
+#endif
+}
+
+FontsAhead::~FontsAhead() {
+    if (thread_.joinable()) thread_.join();
+}
 
 void registerBundledFonts() {
     for (const QString& file : bundledFiles()) registerFile(file);

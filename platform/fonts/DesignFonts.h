@@ -3,8 +3,23 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <thread>
 
 namespace qx {
+
+// Sets up the platform's font matching on a thread of its own, so that it
+// overlaps with the rest of start-up; the first bundled font waits for it.
+// Needs no application object; waits for its thread when destroyed.
+class FontsAhead {
+public:
+    FontsAhead();
+    ~FontsAhead();
+    FontsAhead(const FontsAhead&) = delete;
+    FontsAhead& operator=(const FontsAhead&) = delete;
+
+private:
+    std::thread thread_;
+};
 
 // Loads every font compiled in under ":/fonts/". Safe to call any number of
 // times; needs a QGuiApplication.
