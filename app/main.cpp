@@ -4,15 +4,20 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "platform/fonts/DesignFonts.h"
 #include "platform/qt/FormDesign.h"
 #include "platform/qt/HighDpi.h"
 #include "platform/qt/OwnPicture.h"
 #include "platform/qt/ProgramMessage.h"
+#include "platform/qt/QuitOnSignals.h"
 #include "platform/qt/SingleInstanceLock.h"
+#include "shell/FormClient.h"
 #include "shell/Program.h"
 #include "shell/ProgramInfo.h"
 
 namespace {
+
+const QString kIconPath = QStringLiteral(":/bitmaps/app-icon.png");
 
 void describeProgram() {
     QCoreApplication::setApplicationName(QString::fromLatin1(qx::kProgramTitle));
@@ -31,15 +36,32 @@ int answerCommandLine(int argc, char** argv) {
     return request.exitStatus;
 }
 
+// The pictures of the first window, and the program's icon.
+QStringList firstPictures() {
+    QStringList paths{kIconPath};
+    try {
+        paths += qx::loadCompiledDesign(QStringLiteral("Start")).picturePaths();
+    } catch (const qx::DesignError&) {
+        // Reported when the window is built.
+    }
+    return paths;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (const int status = answerCommandLine(argc, argv); status >= 0) return status;
 
+    // The first window's fonts and pictures are prepared while the window
+    // system is set up.
+    const qx::FontsAhead fonts;
+    const qx::OwnPicturesAhead pictures(firstPictures());
+
     qx::configureHighDpi();
     QApplication app(argc, argv);
     describeProgram();
     QApplication::setDesktopFileName(QStringLiteral("io.github.quiltrix.Quiltrix"));
+    const qx::QuitOnSignals quitOnSignals;
 
     qx::SingleInstanceLock lock;
     qx::Program program(lock);
@@ -50,9 +72,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     // Set once the borderless Start window is up (it has no caption to show
-    // it in), still before anything is painted: decoding it would delay the
-    // first window.
-    QApplication::setWindowIcon(
-        QIcon(QPixmap::fromImage(qx::readOwnPicture(QStringLiteral(":/bitmaps/app-icon.png")))));
+    // it in), still before anything is painted.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(qx::readOwnPicture(kIconPath))));
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end on the real executable under Xvfb: the start-up window, START and
 # CANCEL, the single-instance rule, a crashed copy not blocking the next start,
+# a stopped copy (SIGTERM) taking its lock with it,
 # and the main window's close glyph.
 source "$(dirname "$0")/lib.sh"
 APP=$1
@@ -56,5 +57,14 @@ kill -9 "$crashed"
 e2e_wait_exit "$crashed" 5
 e2e_start "$APP"; next=$E2E_LAST_PID
 e2e_wait_window "$next" $START_W $START_H 15 >/dev/null || e2e_fail "the copy after a crash was refused"
+
+e2e_log "a copy asked to stop ends cleanly and leaves no lock behind"
+kill -TERM "$next"
+e2e_wait_exit "$next" 10
+if [ -d "$E2E_TMP/locks" ]; then
+    for lock in "$E2E_TMP"/locks/*/quiltrix.lock*; do
+        [ -e "$lock" ] && e2e_fail "left behind: $lock"
+    done
+fi
 
 e2e_log "passed"
