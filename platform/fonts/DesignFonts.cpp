@@ -7,6 +7,7 @@
 #include <QSet>
 #include <cmath>
 #include <future>
+#include <system_error>
 
 #ifdef QX_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -81,10 +82,9 @@ QString styleName(bool bold, bool italic) {
     return italic ? QStringLiteral("Italic") : QStringLiteral("Regular");
 }
 
-// Only the face a font asks for is loaded (each costs a couple of
-// milliseconds, and the start-up window needs only two). A style the family does
-// not ship loads the whole family, so the platform can derive it from the
-// nearest face.
+// Only the face a font asks for is loaded (each costs a millisecond or two,
+// and the start-up window needs only two). A style the family does not ship
+// loads the whole family, so the platform can derive it from the nearest face.
 void registerFace(const QString& family, bool bold, bool italic) {
     QString key = family;
     key.remove(QLatin1Char(' '));
@@ -127,10 +127,14 @@ FontsAhead::FontsAhead() {
     // and caches, the bulk of the first font's cost.
     std::promise<void> done;
     fontSetUp() = done.get_future().share();
-    thread_ = std::thread([done = std::move(done)]() mutable {
-        FcInit();
-        done.set_value();
-    });
+    try {
+        thread_ = std::thread([done = std::move(done)]() mutable {
+            FcInit();
+            done.set_value();
+        });
+    } catch (const std::system_error&) {
+        fontSetUp() = {};  // no thread to spare: the first font sets it up
+    }
 #endif
 }
 

@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <future>
 #include <mutex>
+#include <system_error>
 
 namespace qx {
 namespace {
@@ -48,9 +49,17 @@ OwnPicturesAhead::OwnPicturesAhead(const QStringList& paths) {
     }
     // One thread for the lot: they are small, and the point is to overlap
     // with the window system's set-up, not with each other.
-    thread_ = std::thread([paths, pending = std::move(pending)]() mutable {
-        for (qsizetype i = 0; i < paths.size(); ++i) pending[size_t(i)].set_value(decode(paths[i]));
-    });
+    try {
+        thread_ = std::thread([paths, pending = std::move(pending)]() mutable {
+            for (qsizetype i = 0; i < paths.size(); ++i)
+                pending[size_t(i)].set_value(decode(paths[i]));
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: each picture is decoded when it is asked for.
+        ReadAhead& r = readAhead();
+        const std::lock_guard lock(r.mutex);
+        for (const QString& path : paths) r.pictures.remove(path);
+    }
 }
 
 OwnPicturesAhead::~OwnPicturesAhead() {
