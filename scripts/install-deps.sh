@@ -8,6 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
     libchm-dev libchm-bin fp-utils
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev
+    libfontconfig-dev  # the start-up reads the font configuration ahead
     xvfb xauth xdotool x11-apps x11-utils imagemagick
     desktop-file-utils appstream
     clang libclang-rt-dev  # libFuzzer, for the fuzzing run of scripts/test.sh only
