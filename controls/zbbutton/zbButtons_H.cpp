@@ -143,7 +143,6 @@ void zbButtons_H::RefreshResources(ButtonResource what) {
 }
 
 void zbButtons_H::ResizeHandling() {
-    handledSize_ = size();
     state_.Width = width();
     state_.Height = height();
     if (offscreen_.width() != width() || offscreen_.height() != height())
@@ -151,6 +150,7 @@ void zbButtons_H::ResizeHandling() {
     BuildShapeRegion();
     LayoutContent(false);
     Redraw();
+    handledSize_ = size();  // after a slanted shape's widening
 }
 
 void zbButtons_H::Refresh() {

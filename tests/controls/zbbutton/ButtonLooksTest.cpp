@@ -181,6 +181,24 @@ TEST(ButtonLooks, ShowingDoesNotRebuildAFaceButResizingDoes) {
     EXPECT_EQ(b->hdc().width(), 90);
 }
 
+// A slanted button too narrow for its content widens itself; set back to
+// its design width while hidden, it widens again when shown.
+TEST(ButtonLooks, ASlantedButtonSetBackWhileHiddenWidensAgainWhenShown) {
+    QWidget form;
+    form.resize(200, 200);
+    auto* b = new zbButtons_H(&form);
+    b->setGeometry(0, 0, 30, 20);
+    b->ReadProperties(
+        PropertyBag(QJsonObject{{QStringLiteral("Shape"), 3}}, QStringLiteral("frmTest.slanted")));
+    const int widened = b->width();
+    ASSERT_GT(widened, 30);
+    b->setGeometry(0, 0, 30, 20);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(b->width(), widened);
+    EXPECT_EQ(b->hdc().width(), widened);
+}
+
 TEST(ButtonLooks, ADisabledCheckStillShowsItsValue) {
     QWidget form;
     zbButtons_H* b = panelButton(form, zbButtons_H::CheckMode, QStringLiteral("HINT IMAGE"));
