@@ -167,40 +167,6 @@ bool readFrameSegment(ChunkedReader& in, int marker, int length, JpegFrame& fram
 
 }  // namespace
 
-std::optional<JpegFrame> readJpegFrame(QIODevice& device) {
-    ChunkedReader in(device);
-    int first = 0;
-    int second = 0;
-    if (!in.byte(first) || !in.byte(second) || first != 0xFF || second != kMarkerSoi) {
-        return std::nullopt;
-    }
-    JpegFrame frame;
-    bool haveFrame = false;
-    for (;;) {
-        int byte = 0;
-        if (!in.byte(byte) || byte != 0xFF) return std::nullopt;
-        int marker = 0xFF;
-        while (marker == 0xFF) {  // fill bytes
-            if (!in.byte(marker)) return std::nullopt;
-        }
-        if (standsAlone(marker)) continue;
-        if (marker == kMarkerEoi || marker == kMarkerSoi || marker == 0) return std::nullopt;
-        int length = 0;
-        if (!in.word(length) || length < 2) return std::nullopt;
-        if (isStartOfFrame(marker)) {
-            if (haveFrame || !readFrameSegment(in, marker, length, frame)) return std::nullopt;
-            haveFrame = true;
-        } else if (marker == kMarkerSos) {
-            int scanComponents = 0;
-            if (!haveFrame || !in.byte(scanComponents)) return std::nullopt;
-            frame.multiScan = scanComponents < static_cast<int>(frame.components.size());
-            return frame;
-        } else if (!in.skip(length - 2)) {
-            return std::nullopt;
-        }
-    }
-}
-
 qint64 componentBlocks(const JpegFrame& frame, int component) {
     int maxH = 1;
     int maxV = 1;

@@ -23,10 +23,6 @@ struct JpegFrame {
     std::vector<Component> components;
 };
 
-// Walks the markers up to the first scan. Empty for anything that is not a
-// well-formed JPEG header. Reads from the device's current position.
-std::optional<JpegFrame> readJpegFrame(QIODevice& device);
-
 // Bytes the decoder must hold for the whole picture's coefficients before it
 // can hand out the first row: every block of every component for progressive
 // and multi-scan files, nothing for single-scan ones (they stream).

@@ -14,7 +14,8 @@ namespace {
 std::optional<JpegFrame> frameOf(QByteArray bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return readJpegFrame(buffer);
+    const std::optional<JpegLayout> layout = walkJpeg(buffer, 300);
+    return layout ? std::optional(layout->frame) : std::nullopt;
 }
 
 QByteArray progressiveJpeg(const QImage& image) {
@@ -33,9 +34,11 @@ QByteArray handMadeHeader(int scanComponents) {
     bytes += QByteArray("\xFF\xFF\xFF\xE0\x00\x04\x00\x00", 8);           // fill bytes, tiny APP0
     bytes += QByteArray("\xFF\xC0\x00\x11\x08\x00\x10\x00\x20\x03", 10);  // 32 x 16
     bytes += QByteArray("\x01\x22\x00\x02\x11\x01\x03\x11\x01", 9);
-    bytes += QByteArray("\xFF\xDA\x00\x08", 4);
+    bytes += QByteArray("\xFF\xDA\x00", 3);
+    bytes += char(6 + 2 * scanComponents);
     bytes += char(scanComponents);
-    bytes += QByteArray("\x01\x00\x00\x3F\x00", 5);
+    for (int id = 1; id <= scanComponents; ++id) bytes += QByteArray(1, char(id)) + '\0';
+    bytes += QByteArray("\x00\x3F\x00", 3);
     return bytes;
 }
 
