@@ -271,13 +271,12 @@ void HTMLHelp::HHDisplayPopup(QWidget* callingWindow) {
     request.position = QCursor::pos();
     request.textColor = HHPopupCustomColors ? HHPopupCustomTextColor : HHPopupTextColor;
     request.backColor = HHPopupCustomColors ? HHPopupCustomBackColor : HHPopupBackColor;
-    request.font = (HHPopupTextFont.isEmpty() ? QStringLiteral("Arial") : HHPopupTextFont) +
-                   QStringLiteral(", ") +
-                   (HHPopupTextSize.isEmpty() ? QStringLiteral("10") : HHPopupTextSize) +
-                   QStringLiteral(", ascii, ") +
-                   (HHPopupTextBold ? QStringLiteral("Bold ") : QString()) +
-                   (HHPopupTextItalic ? QStringLiteral("Italic ") : QString()) +
-                   (HHPopupTextUnderline ? QStringLiteral("Underline") : QString());
+    request.font =
+        (HHPopupTextFont.isEmpty() ? QString(kPopupFont) : HHPopupTextFont) + QStringLiteral(", ") +
+        (HHPopupTextSize.isEmpty() ? QString(kPopupSize) : HHPopupTextSize) +
+        QStringLiteral(", ascii, ") + (HHPopupTextBold ? QStringLiteral("Bold ") : QString()) +
+        (HHPopupTextItalic ? QStringLiteral("Italic ") : QString()) +
+        (HHPopupTextUnderline ? QStringLiteral("Underline") : QString());
     request.context = quint32(HHPopupID);
     bool show = true;
     if (HHPopupType == 1) {
@@ -298,8 +297,8 @@ void HTMLHelp::HHDisplayPopup(QWidget* callingWindow) {
     if (show && (HHPopupType == 1 || !request.popupText.isEmpty()))
         Display(callingWindow, QString(), request);
     HHPopupTextColor = HHPopupBackColor = HHPopupCustomTextColor = HHPopupCustomBackColor = 0;
-    HHPopupTextFont = QStringLiteral("Arial");
-    HHPopupTextSize = QStringLiteral("10");
+    HHPopupTextFont = kPopupFont;
+    HHPopupTextSize = kPopupSize;
     HHPopupTextBold = HHPopupTextItalic = HHPopupTextUnderline = false;
 }
 

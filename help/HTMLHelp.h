@@ -40,8 +40,10 @@ public:
     std::uint32_t HHPopupCustomTextColor = 0;
     std::uint32_t HHPopupCustomBackColor = 0;
     bool HHPopupCustomColors = false;
-    QString HHPopupTextFont = QStringLiteral("Arial");
-    QString HHPopupTextSize = QStringLiteral("10");
+    static constexpr QLatin1String kPopupFont{"Arial"};  // the font a popup falls back to
+    static constexpr QLatin1String kPopupSize{"10"};
+    QString HHPopupTextFont = kPopupFont;
+    QString HHPopupTextSize = kPopupSize;
     bool HHPopupTextBold = false;
     bool HHPopupTextItalic = false;
     bool HHPopupTextUnderline = false;
@@ -110,7 +112,6 @@ private:
     QString regFilePath_;
     bool regFileExists_ = false;
     quint64 wndHandle_ = 0;
-    bool hasHandle_ = false;
     QString hhVersion_;
     QString ieVersion_;
 };

@@ -4,12 +4,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/qt/OleColor.h"
+
 namespace qx {
 namespace {
 
+// 0 means the popup's own colour; the top byte is not a system colour here.
 QColor fromBgr(quint32 bgr, const QColor& fallback) {
-    if (bgr == 0) return fallback;
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+    return bgr == 0 ? fallback : toQColor(bgr & 0x00FFFFFFu);
 }
 
 QFont fontFrom(const QString& description) {
