@@ -37,7 +37,9 @@ void expectPaintedFaces(QWidget& client, const QImage& shot) {
         const int midX = r.width() / 2, midY = r.height() / 2;
         const QColor light = b->Value() ? QColor(Qt::black) : at(0, midY);
         const QColor shadow = b->Value() ? QColor(Qt::white) : QColor(Qt::black);
-        EXPECT_EQ(at(0, midY), light) << "outer left";
+        if (b->Value()) {
+            EXPECT_EQ(at(0, midY), light) << "outer left";
+        }
         EXPECT_EQ(at(midX, 0), light) << "outer top";
         EXPECT_TRUE(light == QColor(Qt::white) || light == QColor(Qt::black));
         EXPECT_EQ(at(r.width() - 1, midY), shadow) << "outer right";

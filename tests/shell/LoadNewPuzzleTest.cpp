@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 
 #include "GameTestSupport.h"
+#include "PaintCounter.h"
 #include "shell/CommonDialog.h"
 
 namespace qx {
@@ -38,19 +39,6 @@ private:
     int good_;
 };
 
-// Counts the paint events a widget receives.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++count;
-        return false;
-    }
-};
-
 TEST_F(LoadNewPuzzleTest, TheWindowPaintsDuringASlowLoadAndInputWaitsForTheNewGame) {
     startGame();
     const std::vector<Piece> running = pieces();
@@ -61,7 +49,7 @@ TEST_F(LoadNewPuzzleTest, TheWindowPaintsDuringASlowLoadAndInputWaitsForTheNewGa
         return LoadPicture(path, options);
     });
 
-    PaintCounter paints(area());
+    test::PaintCounter paints(area());
     bool checkedEarly = false;
     bool checkedLate = false;
     int paintsBefore = 0;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "PaintCounter.h"
 #include "controls/zbbutton/zbButtons_H.h"
 
 namespace qx {
@@ -29,16 +30,6 @@ zbButtons_H* panelButton(QWidget& form, long mode, const QString& caption, int y
     b->setGeometry(0, y, 73, 17);
     return b;
 }
-
-// Counts the paint events a widget receives.
-struct PaintCounter : QObject {
-    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-    int count = 0;
-};
 
 // Inside the edge rings.
 int firstInkColumn(const QImage& image) {
@@ -171,7 +162,7 @@ TEST(ButtonLooks, ShowingDoesNotRebuildAFaceButResizingDoes) {
     b->ReadProperties(PropertyBag(QJsonObject{{QStringLiteral("Caption"), QStringLiteral("One")}},
                                   QStringLiteral("frmTest.one")));
     const int built = b->RedrawCount();
-    PaintCounter paints(*b);
+    test::PaintCounter paints(*b);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QApplication::processEvents();
