@@ -226,5 +226,26 @@ TEST_F(GdiSurfaceText, WordWrapAndLineBreaksGiveMoreLines) {
     EXPECT_LE(wrapped.width(), 50);
 }
 
+TEST_F(GdiSurfaceText, AlignmentMovesTheInk) {
+    auto firstLitColumn = [&] {
+        for (int x = 0; x < surface.width(); ++x)
+            for (int y = 0; y < surface.height(); ++y)
+                if (surface.GetPixel(x, y) != 0) return x;
+        return -1;
+    };
+    surface.DrawText(QStringLiteral("i"), {0, 0, 60, 20}, GdiSurface::AlignLeft);
+    const int left = firstLitColumn();
+    surface.resize(60, 40);
+    surface.DrawText(QStringLiteral("i"), {0, 0, 60, 20}, GdiSurface::AlignRight);
+    const int right = firstLitColumn();
+    surface.resize(60, 40);
+    surface.DrawText(QStringLiteral("i"), {0, 0, 60, 20}, GdiSurface::AlignCenter);
+    const int centre = firstLitColumn();
+    EXPECT_LT(left, 5);
+    EXPECT_GT(right, 50);
+    EXPECT_GT(centre, 24);
+    EXPECT_LT(centre, 36);
+}
+
 }  // namespace
 }  // namespace qx
