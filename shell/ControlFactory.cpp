@@ -83,7 +83,7 @@ void applyCommonSettings(const ControlDesign& design, QWidget* widget) {
     const PropertyBag& p = design.properties;
     const bool isButton = design.kind == QLatin1String("zbButtons_H");
     widget->setObjectName(design.key());
-    widget->setGeometry(design.rect);
+    if (!isButton) widget->setGeometry(design.rect);  // a button is placed before it loads
     if (p.contains(QStringLiteral("Font")) && !isButton)
         widget->setFont(designFont(p.font(QStringLiteral("Font"))));
     const QString tip = p.text(QStringLiteral("ToolTipText"));
