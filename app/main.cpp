@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <cstdio>
+#include <optional>
 
 #include "app/CommandLine.h"
 #include "platform/fonts/DesignFonts.h"
@@ -36,14 +37,20 @@ int answerCommandLine(int argc, char** argv) {
     return request.exitStatus;
 }
 
-// The pictures of the first window, and the program's icon.
-QStringList firstPictures() {
-    QStringList paths{kIconPath};
+// The Start window's design, read once: its pictures are decoded ahead and
+// the window is built from it. A bad design is reported when the window is.
+std::optional<qx::FormDesign> readStartDesign() {
     try {
-        paths += qx::loadCompiledDesign(QStringLiteral("Start")).picturePaths();
+        return qx::loadCompiledDesign(QStringLiteral("Start"));
     } catch (const qx::DesignError&) {
-        // Reported when the window is built.
+        return std::nullopt;
     }
+}
+
+// The pictures of the first window, and the program's icon.
+QStringList firstPictures(const std::optional<qx::FormDesign>& start) {
+    QStringList paths{kIconPath};
+    if (start) paths += start->picturePaths();
     return paths;
 }
 
@@ -55,7 +62,8 @@ int main(int argc, char** argv) {
     // The first window's fonts and pictures are prepared while the window
     // system is set up.
     const qx::FontsAhead fonts;
-    const qx::OwnPicturesAhead pictures(firstPictures());
+    std::optional<qx::FormDesign> startDesign = readStartDesign();
+    const qx::OwnPicturesAhead pictures(firstPictures(startDesign));
 
     qx::configureHighDpi();
     QApplication app(argc, argv);
@@ -66,7 +74,7 @@ int main(int argc, char** argv) {
     qx::SingleInstanceLock lock;
     qx::Program program(lock);
     try {
-        if (!program.begin()) return 0;
+        if (!(startDesign ? program.begin(std::move(*startDesign)) : program.begin())) return 0;
     } catch (const qx::DesignError& error) {
         qx::showProgramMessage(nullptr, QString::fromUtf8(error.what()), qx::MessageIcon::Critical);
         return 1;

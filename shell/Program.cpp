@@ -22,13 +22,13 @@ Start* Program::startWindow() const {
     return start_.data();
 }
 
-bool Program::begin() {
-    start_ = new Start(lock_);
+bool Program::begin(FormDesign startDesign) {
+    start_ = new Start(lock_, std::move(startDesign));
     connect(start_, &Start::startChosen, this, &Program::showMainWindow);
     if (start_->Form_Load()) {
-        beacon_ = new InstanceBeacon(lock_.path(), this);
-        beacon_->listen();
-        connect(beacon_, &InstanceBeacon::knocked, this, &Program::bringToFront);
+        auto* beacon = new InstanceBeacon(lock_.path(), this);
+        beacon->listen();
+        connect(beacon, &InstanceBeacon::knocked, this, &Program::bringToFront);
         return true;
     }
     delete start_.data();

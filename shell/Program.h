@@ -4,9 +4,10 @@
 #include <QPointer>
 #include <memory>
 
+#include "shell/FormClient.h"
+
 namespace qx {
 
-class InstanceBeacon;
 class SingleInstanceLock;
 class Start;
 class frmMain;
@@ -23,7 +24,7 @@ public:
 
     // Loads Start; false when another copy runs (the message has been shown).
     // Throws DesignError when a window design is bad.
-    bool begin();
+    bool begin(FormDesign startDesign = loadCompiledDesign(QStringLiteral("Start")));
 
     Start* startWindow() const;
     frmMain* mainWindow() const { return main_.get(); }
@@ -35,7 +36,6 @@ private:
     SingleInstanceLock& lock_;
     QPointer<Start> start_;
     std::unique_ptr<frmMain> main_;
-    InstanceBeacon* beacon_ = nullptr;
 };
 
 }  // namespace qx
