@@ -145,9 +145,7 @@ void zbButtons_H::RefreshResources(ButtonResource what) {
 void zbButtons_H::ResizeHandling() {
     state_.Width = width();
     state_.Height = height();
-    if (offscreen_.width() != width() || offscreen_.height() != height())
-        offscreen_.resize(width(), height());
-    BuildShapeRegion();
+    BuildShapeRegion();  // sizes the surface too
     LayoutContent(false);
     Redraw();
     handledSize_ = size();  // after a slanted shape's widening
