@@ -42,8 +42,14 @@ void RefreshPicture(ButtonState& state, bool isIcon) {
 void PrepareImage(ButtonState& state, int width, int height, bool regionFlag) {
     if (!state.hasPicture() || state.PictureIsIcon || state.props.Picture.isNull()) return;
     // Soft edges of an alpha picture are blended over the idle face.
-    const Bitmap keyed = keyedPicture(state.props.Picture,
-                                      fromColorRef(static_cast<ColorRef>(state.colors.FaceColor)));
+    const Pixel matte = fromColorRef(static_cast<ColorRef>(state.colors.FaceColor));
+    if (state.KeyedPicture.isNull() || state.KeyedSource != state.props.Picture.cacheKey() ||
+        state.KeyedMatte != matte) {
+        state.KeyedPicture = keyedPicture(state.props.Picture, matte);
+        state.KeyedSource = state.props.Picture.cacheKey();
+        state.KeyedMatte = matte;
+    }
+    const Bitmap& keyed = state.KeyedPicture;
     if (!regionFlag) {
         state.CachedImage = prepareKeyedImage(keyed, width, height);
         return;

@@ -87,6 +87,11 @@ struct ButtonState {
     // The picture sized for the face with its background set to one key
     // colour (bitmaps only); dropped when the picture or the face colour changes.
     Bitmap CachedImage;
+    // The whole picture keyed over the face colour, from which each size is
+    // prepared; kept while the picture (by its cache key) and colour stay.
+    Bitmap KeyedPicture;
+    qint64 KeyedSource = 0;
+    Pixel KeyedMatte = 0;
 
     DerivedColors colors;
 
