@@ -8,10 +8,9 @@ e2e_setup
 # start_window: starts the game and puts the pointer over its start-up window
 # (without a window manager the keys go to the window under the pointer).
 start_window() {
-    e2e_start "$APP"
-    PID=$E2E_LAST_PID
-    START=$(e2e_wait_window "$PID" 571 284 15) || e2e_fail "start-up window did not appear"
-    read -r x y <<<"$(e2e_window_pos "$START")"
+    e2e_start_game "$APP"
+    PID=$E2E_PID
+    read -r x y <<<"$(e2e_window_pos "$E2E_START")"
     xdotool mousemove --sync $((x + 200)) $((y + 100))
     sleep 0.3
 }
