@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     qx::configureHighDpi();
     QApplication app(argc, argv);
     describeProgram();
-    QApplication::setDesktopFileName(QStringLiteral("io.github.quiltrix.Quiltrix"));
+    QApplication::setDesktopFileName(QStringLiteral(QUILTRIX_APP_ID));
     const qx::QuitOnSignals quitOnSignals;
 
     qx::SingleInstanceLock lock;

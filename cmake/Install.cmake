@@ -17,7 +17,7 @@ if(TARGET quiltrix_help_file AND QUILTRIX_HELP_FILE)
 endif()
 
 set(desktop_dir ${PROJECT_SOURCE_DIR}/resources/desktop)
-set(app_id io.github.quiltrix.Quiltrix)
+set(app_id ${QUILTRIX_APP_ID})
 install(FILES ${desktop_dir}/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${desktop_dir}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 

@@ -1,12 +1,13 @@
 #include <QFile>
 #include <cstdio>
 
+#include "quiltrix/Version.h"
 #include "tools/art/Art.h"
 
 namespace art {
 
 namespace {
-constexpr char kAppId[] = "io.github.quiltrix.Quiltrix";
+constexpr char kAppId[] = QUILTRIX_APP_ID;
 constexpr int kSizes[] = {16, 32, 48, 64, 128, 256};
 }  // namespace
 
