@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "MessageLog.h"
 #include "help/HTMLHelp.h"
 #include "help/HelpRegistry.h"
 #include "help/HelpVersions.h"
@@ -47,10 +48,8 @@ public:
     bool installed() override { return isInstalled; }
 };
 
-class HTMLHelpTest : public ::testing::Test {
+class HTMLHelpTest : public ::testing::Test, protected test::MessageLog {
 protected:
-    std::vector<MessageRequest> shown;
-    ScopedMessageSink sink{[this](const MessageRequest& r) { shown.push_back(r); }};
     QTemporaryDir dir;
     FakeViewerLink* viewer = new FakeViewerLink;
     std::unique_ptr<HelpViewerLink> realLink;

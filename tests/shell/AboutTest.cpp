@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "MessageLog.h"
 #include "platform/qt/ProgramMessage.h"
 #include "quiltrix/Version.h"
 #include "shell/About.h"
@@ -113,8 +114,8 @@ TEST(About, ClickingTheAddressOpensItInTheBrowser) {
 }
 
 TEST(About, WithoutABrowserTheAddressIsShownInAMessage) {
-    std::vector<MessageRequest> shown;
-    ScopedMessageSink sink([&shown](const MessageRequest& r) { shown.push_back(r); });
+    const qx::test::MessageLog messages;
+    const std::vector<MessageRequest>& shown = messages.shown;
     About about;
     about.show();
     QTest::mouseClick(&about.Label4(), Qt::LeftButton);  // offscreen: no browser

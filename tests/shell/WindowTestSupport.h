@@ -6,16 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include "MessageLog.h"
 #include "platform/qt/ProgramMessage.h"
 
 namespace qx {
 
 // Collects message boxes instead of showing them and gives each test its
 // own lock file.
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test, protected test::MessageLog {
 protected:
-    std::vector<MessageRequest> shown;
-    ScopedMessageSink sink{[this](const MessageRequest& r) { shown.push_back(r); }};
     QTemporaryDir dir;
 
     QString lockPath() const { return dir.filePath(QStringLiteral("quiltrix.lock")); }

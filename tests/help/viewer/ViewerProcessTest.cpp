@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "MessageLog.h"
 #include "help/HTMLHelp.h"
 #include "help/HelpViewerLink.h"
 #include "platform/qt/ProgramMessage.h"
@@ -12,10 +13,8 @@ namespace qx {
 namespace {
 
 // The real quiltrix-help program, started and closed through the wrapper.
-class ViewerProcessTest : public ::testing::Test {
+class ViewerProcessTest : public ::testing::Test, protected test::MessageLog {
 protected:
-    std::vector<MessageRequest> shown;
-    ScopedMessageSink sink{[this](const MessageRequest& r) { shown.push_back(r); }};
     QTemporaryDir dir;
     std::unique_ptr<HelpViewerLink> previous;
 
