@@ -1,13 +1,12 @@
 #include <QApplication>
 #include <QCursor>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 #include <array>
 #include <cstdlib>
 
 #include <gtest/gtest.h>
 
+#include "ButtonTestSupport.h"
 #include "PaintCounter.h"
 #include "controls/zbbutton/zbButtons_H.h"
 
@@ -19,12 +18,9 @@ const QColor kPanelFace(192, 150, 124);
 
 zbButtons_H* panelButton(QWidget& form, long mode, const QString& caption, int y = 0) {
     auto* b = new zbButtons_H(&form);
-    b->ReadProperties(
-        PropertyBag(QJsonDocument::fromJson(R"({"BackStyle": 0, "cBack": "&H007C96C0&",
+    b->ReadProperties(storeOf(R"({"BackStyle": 0, "cBack": "&H007C96C0&",
         "cFore": "&H00FFFFFF&", "cFHover": "&H00FFFFFF&", "CapAlign": 0,
-        "Font": {"Name": "Small Fonts", "Size": 6.75}})")
-                        .object(),
-                    QStringLiteral("frmTest.opt")));
+        "Font": {"Name": "Small Fonts", "Size": 6.75}})"));
     b->setMode(mode);
     b->setCaption(caption);
     b->setGeometry(0, y, 73, 17);
@@ -159,8 +155,7 @@ TEST(ButtonLooks, ShowingDoesNotRebuildAFaceButResizingDoes) {
     auto* b = new zbButtons_H(&form);
     b->setFocusPolicy(Qt::NoFocus);  // no default look coming and going with the focus
     b->setGeometry(0, 0, 73, 17);
-    b->ReadProperties(PropertyBag(QJsonObject{{QStringLiteral("Caption"), QStringLiteral("One")}},
-                                  QStringLiteral("frmTest.one")));
+    b->ReadProperties(storeOf(R"({"Caption": "One"})"));
     const int built = b->RedrawCount();
     test::PaintCounter paints(*b);
     form.show();
@@ -179,8 +174,7 @@ TEST(ButtonLooks, ASlantedButtonSetBackWhileHiddenWidensAgainWhenShown) {
     form.resize(200, 200);
     auto* b = new zbButtons_H(&form);
     b->setGeometry(0, 0, 30, 20);
-    b->ReadProperties(
-        PropertyBag(QJsonObject{{QStringLiteral("Shape"), 3}}, QStringLiteral("frmTest.slanted")));
+    b->ReadProperties(storeOf(R"({"Shape": 3})"));
     const int widened = b->width();
     ASSERT_GT(widened, 30);
     b->setGeometry(0, 0, 30, 20);
@@ -203,11 +197,8 @@ TEST(ButtonLooks, HoverUsesTheHoverBackColour) {
     QWidget form;
     form.resize(200, 200);
     auto* b = new zbButtons_H(&form);
-    b->ReadProperties(
-        PropertyBag(QJsonDocument::fromJson(R"({"Caption": "Close", "cBack": "&H00838F88&",
-            "cBhover": "&H00C0FFFF&", "cFore": "&H00785343&"})")
-                        .object(),
-                    QStringLiteral("Win.cmdClose")));
+    b->ReadProperties(storeOf(R"({"Caption": "Close", "cBack": "&H00838F88&",
+            "cBhover": "&H00C0FFFF&", "cFore": "&H00785343&"})"));
     b->setGeometry(0, 0, 65, 21);
     EXPECT_EQ(b->grab().toImage().pixelColor(4, 10), QColor(136, 143, 131));
     hover(*b);
@@ -219,10 +210,8 @@ TEST(ButtonLooks, TheFocusRectangleFollowsFocusAndItsSetting) {
     form.resize(200, 100);
     zbButtons_H* shown = panelButton(form, zbButtons_H::OptionMode, QStringLiteral("Easy"), 0);
     zbButtons_H* hidden = panelButton(form, zbButtons_H::OptionMode, QStringLiteral("Hard"), 20);
-    hidden->ReadProperties(PropertyBag(QJsonDocument::fromJson(R"({"Focus": false, "Mode": 2,
-        "Caption": "Hard", "cBack": "&H007C96C0&"})")
-                                           .object(),
-                                       QStringLiteral("frmTest.opt")));
+    hidden->ReadProperties(storeOf(R"({"Focus": false, "Mode": 2,
+        "Caption": "Hard", "cBack": "&H007C96C0&"})"));
     form.show();
     QApplication::setActiveWindow(&form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
