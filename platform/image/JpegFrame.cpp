@@ -231,6 +231,7 @@ std::optional<JpegLayout> walkJpeg(QIODevice& device, int maxScans) {
         marker = nextMarker(in);
     }
     if (!haveFrame || layout.scans == 0) return std::nullopt;
+    layout.ended = marker == kMarkerEoi;
     layout.frame.multiScan = partialFirstScan || layout.scans > 1;
     return layout;
 }

@@ -42,6 +42,8 @@ struct JpegLayout {
     qint64 scanBlocks = 0;
     // The first scan carries entropy-coded bytes, so some rows can be shown.
     bool firstScanHasData = false;
+    // The walk met the end-of-image marker (a cut-off file does not).
+    bool ended = false;
 };
 
 // Walks every marker of the file from the device's current position without

@@ -30,6 +30,8 @@ struct Probe {
     qint64 coefficientBytes = 0;
     // JPEG: decoding work of one full read, in block steps.
     qint64 jpegWork = 0;
+    // JPEG: the file runs to its end-of-image marker.
+    bool jpegEnded = false;
 };
 
 // Reads a load makes of a JPEG: the corner, then the reduced whole.
@@ -57,6 +59,7 @@ bool probeJpeg(const QString& path, Probe& probe, const PictureLoadOptions& opti
     if (!layout || !layout->firstScanHasData || layout->scans > options.maxJpegScans) return false;
     probe.coefficientBytes = coefficientBufferBytes(layout->frame);
     probe.jpegWork = jpegDecodeWork(*layout);
+    probe.jpegEnded = layout->ended;
     return probe.jpegWork <= options.maxJpegWork / kJpegReads;
 }
 
@@ -193,7 +196,10 @@ struct Decoded {
 
 Decoded decodeCornerAndHint(const QString& path, const Probe& probe, QRect cornerClip,
                             QSize hintSize, const PictureLoadOptions& options) {
-    if (options.onePassJpeg && probe.format == "jpeg" && probe.coefficientBytes > 0) {
+    // A cut-off file never gives whole coefficients, so the one pass would
+    // only add a third full read to the two below.
+    if (options.onePassJpeg && probe.format == "jpeg" && probe.coefficientBytes > 0 &&
+        probe.jpegEnded) {
         if (const std::optional<JpegOnePassParts> parts =
                 splitJpegInOnePass(path, cornerClip, hintSize)) {
             report(options, 50);

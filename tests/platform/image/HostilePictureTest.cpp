@@ -151,6 +151,13 @@ TEST_F(HostilePictureTest, ScansAndWorkAreCountedWhileWalkingTheMarkers) {
     const std::optional<JpegLayout> photo = walkJpeg(file, 300);
     ASSERT_TRUE(photo);
     EXPECT_GT(photo->scans, 5);
+    EXPECT_TRUE(photo->ended);
+    ASSERT_TRUE(file.seek(0));
+    QByteArray cutBytes = file.readAll();
+    cutBytes.chop(2);  // without its end-of-image marker
+    QBuffer cut(&cutBytes);
+    ASSERT_TRUE(cut.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(walkJpeg(cut, 300)->ended);
     PictureLoadOptions options;
     options.maxJpegScans = photo->scans;
     EXPECT_EQ(LoadPicture(path, options).status, PictureLoadStatus::Loaded);
