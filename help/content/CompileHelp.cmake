@@ -34,13 +34,9 @@ foreach(font "DejaVu|DejaVu fonts" "Liberation|Liberation fonts" "BebasNeue|Beba
     html_escape("${text}" text)
     string(APPEND FONT_LICENSES "<h3>${title}</h3>\n<pre>${text}</pre>\n")
 endforeach()
-file(READ "${SOURCE_DIR}/license.html.in" page)
-string(REPLACE "@GAME_LICENSE@" "${GAME_LICENSE_TEXT}" page "${page}")
-string(REPLACE "@FONT_LICENSES@" "${FONT_LICENSES}" page "${page}")
-file(WRITE "${WORK_DIR}/license.html" "${page}")
-# Every other page template takes the project's values (the version).
+# Every page template takes the project's values (the version) and the
+# licence texts above.
 file(GLOB page_templates RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.html.in")
-list(REMOVE_ITEM page_templates license.html.in)
 foreach(template IN LISTS page_templates)
     string(REGEX REPLACE "\\.in$" "" page "${template}")
     configure_file("${SOURCE_DIR}/${template}" "${WORK_DIR}/${page}" @ONLY)
