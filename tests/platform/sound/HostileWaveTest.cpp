@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sound/WaveParser.h"
+#include "tests/fuzz/WaveChecks.h"
 
 namespace {
 
@@ -21,15 +21,7 @@ TEST(HostileWaveCorpus, EveryFileIsRefusedOrStaysInsideItsBytes) {
         SCOPED_TRACE(entry.path().string());
         std::ifstream in(entry.path(), std::ios::binary);
         const std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
-        const qx::WaveParseResult result = qx::parseWave(bytes);
-        if (result.ok()) {
-            EXPECT_GE(result.clip.samples.data(), bytes.data());
-            EXPECT_LE(result.clip.samples.data() + result.clip.samples.size(),
-                      bytes.data() + bytes.size());
-            EXPECT_GT(result.clip.format.blockAlign, 0);
-        }
-        for (const qx::RiffChunk& chunk : qx::riffChunks(bytes))
-            EXPECT_LE(chunk.size, bytes.size());
+        EXPECT_TRUE(qx::checks::waveStaysInside(bytes));
         ++files;
     }
     EXPECT_GE(files, 3);
