@@ -11,13 +11,6 @@ e2e_setup
 # (its first picture) and nowhere on the Ordering Information page.
 SHOT_COLOUR="#888F83"
 
-# help_menu <y>: opens the Help menu and clicks the item at that height.
-help_menu() {
-    e2e_click "$E2E_MAIN" 69 56
-    sleep 0.5
-    e2e_click "$E2E_MAIN" 100 "$1"
-}
-
 viewer_window() { xdotool search --onlyvisible --name '^Quiltrix Help$' 2>/dev/null || true; }
 
 # Stacking order of the top-level windows, topmost first.
@@ -40,14 +33,8 @@ e2e_open_main_window "$APP"
 game=$E2E_PID
 
 e2e_log "Help > How to Use opens the viewer on its page"
-help_menu 75
-viewer=""
-for i in $(seq 1 100); do
-    viewer=$(viewer_window | head -n1)
-    [ -n "$viewer" ] && break
-    sleep 0.1
-done
-[ -n "$viewer" ] || e2e_fail "no help viewer window appeared"
+e2e_help_menu 75
+viewer=$(e2e_wait_viewer "no help viewer window appeared") || exit 1
 viewer_pid=$(xdotool getwindowpid "$viewer")
 E2E_PIDS+=("$viewer_pid")
 [ "$viewer_pid" != "$game" ] || e2e_fail "the viewer runs inside the game"
@@ -58,7 +45,7 @@ e2e_log "a second choice goes to the same window and raises it"
 xdotool windowraise "$E2E_MAIN"
 sleep 0.3
 above "$E2E_MAIN" "$viewer" || e2e_fail "could not put the game above the viewer"
-help_menu 95
+e2e_help_menu 95
 sleep 1.5
 [ "$(viewer_window | wc -l)" -eq 1 ] || e2e_fail "a second viewer window appeared"
 [ "$(viewer_window)" = "$viewer" ] || e2e_fail "the second choice opened another window"

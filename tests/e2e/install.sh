@@ -45,16 +45,8 @@ man -l "$ROOT/share/man/man6/quiltrix.6" >/dev/null 2>&1 || e2e_fail "the man pa
 e2e_log "the installed game starts and finds its help"
 e2e_open_main_window "$ROOT/bin/quiltrix"
 if [ -e "$ROOT/bin/quiltrix-help" ]; then
-    e2e_click "$E2E_MAIN" 69 56
-    sleep 0.5
-    e2e_click "$E2E_MAIN" 100 75
-    viewer=""
-    for i in $(seq 1 100); do
-        viewer=$(xdotool search --onlyvisible --name '^Quiltrix Help$' 2>/dev/null | head -n1 || true)
-        [ -n "$viewer" ] && break
-        sleep 0.1
-    done
-    [ -n "$viewer" ] || e2e_fail "Help > How to Use showed no viewer from the installed tree"
+    e2e_help_menu 75
+    viewer=$(e2e_wait_viewer "Help > How to Use showed no viewer from the installed tree") || exit 1
     E2E_PIDS+=("$(xdotool getwindowpid "$viewer")")
 fi
 e2e_log "ok"

@@ -191,6 +191,27 @@ e2e_open_main_window() {
     e2e_press_start
 }
 
+# e2e_help_menu <y>: opens the main window's Help menu and clicks the item at
+# that height (75: How to Use).
+e2e_help_menu() {
+    e2e_click "$E2E_MAIN" 69 56
+    sleep 0.5
+    e2e_click "$E2E_MAIN" 100 "$1"
+}
+
+# e2e_wait_viewer <message>: waits up to ten seconds for a visible help viewer
+# window and prints its id; fails with the message when none comes.
+e2e_wait_viewer() {
+    local viewer="" i
+    for i in $(seq 1 100); do
+        viewer=$(xdotool search --onlyvisible --name '^Quiltrix Help$' 2>/dev/null | head -n1 || true)
+        [ -n "$viewer" ] && break
+        sleep 0.1
+    done
+    [ -n "$viewer" ] || e2e_fail "$1"
+    echo "$viewer"
+}
+
 # e2e_start_game <executable>: starts the game and waits for its start-up
 # window. Sets E2E_PID and E2E_START.
 e2e_start_game() {
