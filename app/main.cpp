@@ -59,14 +59,16 @@ QStringList firstPictures(const std::optional<qx::FormDesign>& start) {
 int main(int argc, char** argv) {
     if (const int status = answerCommandLine(argc, argv); status >= 0) return status;
 
-    // The first window's fonts and pictures are prepared while the window
-    // system is set up.
+    // The font configuration is read while the window system is set up.
     const qx::FontsAhead fonts;
-    std::optional<qx::FormDesign> startDesign = readStartDesign();
-    const qx::OwnPicturesAhead pictures(firstPictures(startDesign));
 
     qx::configureHighDpi();
     QApplication app(argc, argv);
+    // The first window's pictures are decoded while the window is built.
+    // Not earlier: finding the image decoders reads the library paths, which
+    // the application object sets up.
+    std::optional<qx::FormDesign> startDesign = readStartDesign();
+    const qx::OwnPicturesAhead pictures(firstPictures(startDesign));
     describeProgram();
     QApplication::setDesktopFileName(QStringLiteral(QUILTRIX_APP_ID));
     const qx::QuitOnSignals quitOnSignals;

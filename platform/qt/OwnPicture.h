@@ -15,8 +15,8 @@ QImage readOwnPicture(const QString& path);
 
 // Decodes these pictures on a thread of its own, so a window's pictures are
 // ready when it is built; readOwnPicture then takes each result (once)
-// instead of decoding it again. Needs no application object; waits for its
-// thread when destroyed.
+// instead of decoding it again. Needs the application object (the decoders
+// are found through its library paths); waits for its thread when destroyed.
 class OwnPicturesAhead {
 public:
     explicit OwnPicturesAhead(const QStringList& paths);
