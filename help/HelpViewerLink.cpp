@@ -35,7 +35,7 @@ ViewerClient::Answer ProgramViewerLink::open(const QString& file, const QString&
 
 bool ProgramViewerLink::tell(const QString& file, const QString& windowType,
                              const ViewerRequest& request) {
-    return ViewerClient::sendToRunning(viewerServerName(file, windowType), request).has_value();
+    return ViewerClient::sendToRunning(viewerPlace(file, windowType).socket, request).has_value();
 }
 
 QString ProgramViewerLink::versionLine() {

@@ -14,16 +14,17 @@ constexpr int kRestartMs = 2500;
 
 }  // namespace
 
-std::optional<quint64> ViewerClient::sendToRunning(const QString& serverName,
+std::optional<quint64> ViewerClient::sendToRunning(const QString& socketPath,
                                                    const ViewerRequest& request) {
     QByteArray answer;
-    if (!sendLine(serverName, request.toLine(), kAnswerTimeoutMs, &answer)) return std::nullopt;
+    if (!sendLine(socketPath, request.toLine(), kAnswerTimeoutMs, &answer)) return std::nullopt;
     return answer.trimmed().toULongLong();
 }
 
 ViewerClient::Answer ViewerClient::send(const QString& program, const QString& file,
                                         const QString& windowType, const ViewerRequest& request) {
-    const QString name = viewerServerName(file, windowType);
+    const QString name = viewerPlace(file, windowType).socket;
+    if (name.isEmpty()) return {};
     if (const auto window = sendToRunning(name, request)) return {true, *window};
 
     QString target = file;

@@ -17,7 +17,7 @@ public:
     };
 
     // Only a running viewer; nothing when none serves the pair.
-    static std::optional<quint64> sendToRunning(const QString& serverName,
+    static std::optional<quint64> sendToRunning(const QString& socketPath,
                                                 const ViewerRequest& request);
 
     // Starts `program` for the pair when no viewer serves it yet.

@@ -1,10 +1,11 @@
 #include "help/ViewerRequest.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include "platform/qt/RuntimeFolder.h"
 
 namespace qx {
 namespace {
@@ -70,14 +71,17 @@ std::optional<ViewerRequest> ViewerRequest::fromLine(const QByteArray& line) {
     return r;
 }
 
-QString viewerServerName(const QString& file, const QString& windowType) {
-    const QString canonical = QFileInfo(file).absoluteFilePath();
-    const QByteArray key = (QDir::homePath() + QLatin1Char('\n') + canonical + QLatin1Char('>') +
-                            windowType.trimmed().toLower())
-                               .toUtf8();
-    const QByteArray hash =
-        QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16);
-    return QStringLiteral("quiltrix-help-") + QString::fromLatin1(hash);
+ViewerPlace viewerPlace(const QString& file, const QString& windowType) {
+    const QString folder = runtimeFolder();
+    if (folder.isEmpty()) return {};
+    const QByteArray key =
+        (QFileInfo(file).absoluteFilePath() + QLatin1Char('>') + windowType.trimmed().toLower())
+            .toUtf8();
+    const QString stem =
+        folder + QStringLiteral("/help-") +
+        QString::fromLatin1(
+            QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
+    return {stem + QStringLiteral(".socket"), stem + QStringLiteral(".lock")};
 }
 
 }  // namespace qx

@@ -46,8 +46,13 @@ struct ViewerRequest {
     static std::optional<ViewerRequest> fromLine(const QByteArray& line);
 };
 
-// The local-socket name of the viewer showing one file in one window type:
-// the same for every request for that pair by this user.
-QString viewerServerName(const QString& file, const QString& windowType);
+// Where the viewer showing one file in one window type listens, and the lock
+// that keeps it the only one: in the user's private runtime folder, the same
+// for every request for that pair. Both empty when there is no such folder.
+struct ViewerPlace {
+    QString socket;
+    QString lock;
+};
+ViewerPlace viewerPlace(const QString& file, const QString& windowType);
 
 }  // namespace qx

@@ -1,7 +1,6 @@
 #include "help/viewer/ViewerServer.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -18,41 +17,50 @@ namespace {
 
 constexpr qint64 kLongestRequest = 1 << 20;
 
-QString lockPath(const QString& serverName) {
-    return QDir::temp().filePath(serverName + QStringLiteral(".lock"));
-}
-
 }  // namespace
 
 ViewerServer::ViewerServer(const QString& file, const QString& windowType)
     : file_(file),
       windowType_(windowType.trimmed()),
-      lock_(lockPath(viewerServerName(file, windowType))) {
+      place_(viewerPlace(file, windowType)),
+      lock_(place_.lock) {
     if (file_.isEmpty())
         problem_ = QStringLiteral("No help file was given.");
     else
         book_ = chm::HelpBook::open(file_, &problem_);
 }
 
-ViewerServer::~ViewerServer() = default;
+ViewerServer::~ViewerServer() {
+    // The socket goes while the lock is still held, so it can never take a
+    // socket file the next viewer has just made.
+    delete server_;
+}
 
 HelpWindow* ViewerServer::window() const {
     return window_.data();
 }
 
 bool ViewerServer::listen(QString* error) {
-    const QString name = viewerServerName(file_, windowType_);
+    if (place_.socket.isEmpty()) {
+        if (error) *error = QStringLiteral("there is no private runtime folder for its socket");
+        return false;
+    }
     lock_.setStaleLockTime(0);
     if (!lock_.tryLock(0)) {
-        if (error) *error = QStringLiteral("another viewer shows this help file");
+        servedElsewhere_ = lock_.error() == QLockFile::LockFailedError;
+        if (error)
+            *error = servedElsewhere_ ? QStringLiteral("another viewer shows this help file")
+                                      : QStringLiteral("its lock cannot be made");
         return false;
     }
     // We hold the lock, so a socket file left behind belongs to a dead viewer.
-    QLocalServer::removeServer(name);
+    QLocalServer::removeServer(place_.socket);
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name)) {
+    if (!server_->listen(place_.socket)) {
         if (error) *error = server_->errorString();
+        delete server_;
+        server_ = nullptr;
         return false;
     }
     connect(server_, &QLocalServer::newConnection, this, &ViewerServer::serveConnection);

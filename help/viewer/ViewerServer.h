@@ -29,6 +29,9 @@ public:
     // Takes the pair's lock and listens. False when another viewer already
     // serves the pair (it gets the requests) or the socket cannot be opened.
     bool listen(QString* error);
+    // After a failed listen: another viewer holds the pair's lock.
+    bool servedElsewhere() const { return servedElsewhere_; }
+    const QString& socketPath() const { return place_.socket; }
 
     // Carries out one request; gives the id of the window shown, or 0.
     quint64 handle(const ViewerRequest& request);
@@ -46,7 +49,9 @@ private:
     QString windowType_;
     std::unique_ptr<chm::HelpBook> book_;
     QString problem_;
+    ViewerPlace place_;
     QLockFile lock_;
+    bool servedElsewhere_ = false;
     QLocalServer* server_ = nullptr;
     QPointer<HelpWindow> window_;
     QPointer<TextPopup> popup_;

@@ -77,15 +77,21 @@ int main(int argc, char* argv[]) {
     const QString windowType = split < 0 ? QString() : target.mid(split + 1);
 
     qx::ViewerServer server(file, windowType);
+    const bool serve = args.isSet(QStringLiteral("serve"));
     QString error;
     if (!server.listen(&error)) {
-        if (args.isSet(QStringLiteral("serve"))) return 0;  // the running viewer answers
-        const auto window = qx::ViewerClient::sendToRunning(qx::viewerServerName(file, windowType),
-                                                            requestFrom(args));
-        if (!window) std::fprintf(stderr, "quiltrix-help: %s\n", qPrintable(error));
-        return window ? 0 : 1;
+        if (server.servedElsewhere()) {
+            if (serve) return 0;  // the running viewer answers
+            const auto window =
+                qx::ViewerClient::sendToRunning(server.socketPath(), requestFrom(args));
+            if (!window) std::fprintf(stderr, "quiltrix-help: %s\n", qPrintable(error));
+            return window ? 0 : 1;
+        }
+        std::fprintf(stderr, "quiltrix-help: cannot take requests: %s\n", qPrintable(error));
+        if (serve) return 1;
+        // Started by hand: the file is still shown.
     }
-    if (args.isSet(QStringLiteral("serve"))) {
+    if (serve) {
         QTimer::singleShot(kIdleStartMs, &server, [&server] {
             if (!server.window()) QCoreApplication::quit();
         });

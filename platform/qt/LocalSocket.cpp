@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QThread>
@@ -110,13 +109,8 @@ bool readLine(int fd, QByteArray* line, const QDeadlineTimer& deadline) {
 
 }  // namespace
 
-QString localSocketPath(const QString& name) {
-    if (name.isEmpty() || QDir::isAbsolutePath(name)) return name;
-    return QDir::cleanPath(QDir::tempPath()) + QLatin1Char('/') + name;
-}
-
-bool sendLine(const QString& name, const QByteArray& line, int timeoutMs, QByteArray* answer) {
-    const auto address = socketAddress(QFile::encodeName(localSocketPath(name)));
+bool sendLine(const QString& path, const QByteArray& line, int timeoutMs, QByteArray* answer) {
+    const auto address = socketAddress(QFile::encodeName(path));
     if (!address) return false;
     const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.get() < 0) return false;
@@ -132,9 +126,9 @@ LocalListener::~LocalListener() {
     close();
 }
 
-bool LocalListener::listen(const QString& name) {
+bool LocalListener::listen(const QString& socketPath) {
     close();
-    const QByteArray path = QFile::encodeName(localSocketPath(name));
+    const QByteArray path = QFile::encodeName(socketPath);
     const auto address = socketAddress(path);
     if (!address) return false;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);

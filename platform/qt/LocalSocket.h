@@ -10,19 +10,16 @@ namespace qx {
 
 // Local stream sockets for the game's two short conversations: a second copy
 // knocking on the running one, and requests to the help viewer. They are
-// plain Unix-domain sockets, named and placed as Qt's local sockets place them
-// (so the viewer's server answers them), without linking Qt Network into the
+// plain Unix-domain sockets at a path (in the user's private runtime folder),
+// which Qt's local server answers too, without linking Qt Network into the
 // game: its libraries (Kerberos, proxy support) cost start-up several
 // milliseconds for a few bytes.
 
-// Where a socket of this name lives: an absolute name as it is, any other in
-// the temporary folder.
-QString localSocketPath(const QString& name);
-
-// Connects to the socket, writes `line` and, when `answer` is given, reads one
-// line back (without its end of line). False when nobody listens, on any
-// failure, or when `timeoutMs` runs out; never blocks longer than that.
-bool sendLine(const QString& name, const QByteArray& line, int timeoutMs,
+// Connects to the socket at `path`, writes `line` and, when `answer` is
+// given, reads one line back (without its end of line). False when nobody
+// listens, on any failure, or when `timeoutMs` runs out; never blocks longer
+// than that.
+bool sendLine(const QString& path, const QByteArray& line, int timeoutMs,
               QByteArray* answer = nullptr);
 
 // A socket that listens for connections and drops each one as it arrives:
@@ -37,7 +34,7 @@ public:
     // Replaces whatever socket file is at the place (the caller knows it is
     // stale) and makes it reachable by its owner only. False when no socket
     // can be made there.
-    bool listen(const QString& name);
+    bool listen(const QString& socketPath);
 
 signals:
     void connectionArrived();

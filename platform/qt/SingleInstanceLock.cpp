@@ -1,35 +1,12 @@
 #include "platform/qt/SingleInstanceLock.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <QFile>
+#include "platform/qt/RuntimeFolder.h"
 
 namespace qx {
 namespace {
 
-// The login session's runtime folders and the system's temporary folder.
-// Fixed rather than read from XDG_RUNTIME_DIR or TMPDIR: copies started with
-// different environments must still meet at one lock.
-constexpr char kRuntimeRoot[] = "/run/user";
-constexpr char kTempRoot[] = "/tmp";
-
-// A real folder (no link) owned by `uid` that no one else may enter.
-bool isPrivateFolder(const QString& path, uid_t uid) {
-    struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return false;
-    return S_ISDIR(info.st_mode) && info.st_uid == uid && (info.st_mode & 077) == 0;
-}
-
-// Makes `path` a private folder of `uid`, keeping one that already is.
-bool makePrivateFolder(const QString& path, uid_t uid) {
-    const QByteArray native = QFile::encodeName(path);
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return false;
-    struct stat info {};
-    if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != uid)
-        return false;
-    if ((info.st_mode & 077) != 0 && ::chmod(native.constData(), 0700) != 0) return false;
-    return isPrivateFolder(path, uid);
+QString lockIn(const QString& folder) {
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/quiltrix.lock");
 }
 
 }  // namespace
@@ -50,20 +27,12 @@ LockOutcome SingleInstanceLock::tryAcquire() {
 }
 
 QString SingleInstanceLock::defaultPath() {
-    return lockPathFor(::getuid(), QString::fromLatin1(kRuntimeRoot),
-                       QString::fromLatin1(kTempRoot));
+    return lockIn(runtimeFolder());
 }
 
 QString SingleInstanceLock::lockPathFor(uid_t uid, const QString& runtimeRoot,
                                         const QString& tempRoot) {
-    const QString user = QString::number(static_cast<qulonglong>(uid));
-    const QString runtime = runtimeRoot + QLatin1Char('/') + user;
-    if (!runtimeRoot.isEmpty() && isPrivateFolder(runtime, uid))
-        return runtime + QStringLiteral("/quiltrix.lock");
-    if (tempRoot.isEmpty() || tempRoot == QLatin1String("/")) return {};
-    const QString folder = tempRoot + QStringLiteral("/quiltrix-") + user;
-    if (!makePrivateFolder(folder, uid)) return {};
-    return folder + QStringLiteral("/quiltrix.lock");
+    return lockIn(privateRuntimeFolder(uid, runtimeRoot, tempRoot));
 }
 
 }  // namespace qx

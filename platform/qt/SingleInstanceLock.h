@@ -27,13 +27,12 @@ public:
     bool isHeld() const { return lock_.isLocked(); }
     const QString& path() const { return path_; }
 
-    // The user's lock, the same for every copy whatever its environment.
+    // The user's lock in the private runtime folder, the same for every copy
+    // whatever its environment (only tests and tools name another folder).
     static QString defaultPath();
 
-    // The lock in `runtimeRoot`/<uid> when that folder is private to `uid`,
-    // else in `tempRoot`/quiltrix-<uid>, made private (0700) if needed. Empty
-    // when neither can be a private folder of `uid` (someone else owns it, or
-    // nothing can be created there).
+    // The lock in privateRuntimeFolder(uid, runtimeRoot, tempRoot); empty
+    // when there is no such folder.
     static QString lockPathFor(uid_t uid, const QString& runtimeRoot, const QString& tempRoot);
 
 private:

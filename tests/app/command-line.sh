@@ -37,10 +37,11 @@ for bad in --frobnicate -x picture.jpg "-style Fusion --frobnicate" "-platform o
 done
 
 # With only Qt's options the game starts: Qt takes the platform from the command line.
+# Its lock goes in a runtime folder of this test's own, away from any copy the user runs.
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 status=0
-HOME=$home XDG_CONFIG_HOME=$home XDG_RUNTIME_DIR=$home timeout 5 \
+HOME=$home XDG_CONFIG_HOME=$home XDG_RUNTIME_DIR=$home QUILTRIX_RUNTIME_DIR=$home timeout 5 \
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$APP" -platform offscreen -reverse \
     >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the game with Qt's options exited $status instead of running"

@@ -25,32 +25,29 @@ e2e_cleanup() {
     [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
 }
 
-# Starts Xvfb on the first free display and isolates the run's runtime
-# folder, so single-instance locks never leak between tests. -noreset: the
-# server must not restart when its last client leaves, or the next program
-# started finds no display.
+# Starts Xvfb on a display it picks itself (-displayfd: the server takes the
+# first free number atomically, so runs side by side never share one) and
+# gives the run a private runtime folder of its own (QUILTRIX_RUNTIME_DIR), so
+# the programs' locks and sockets never meet a copy the user runs or another
+# run. -noreset: the server must not restart when its last client leaves, or
+# the next program started finds no display.
 e2e_setup() {
     E2E_TMP=$(mktemp -d)
     trap e2e_cleanup EXIT
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
-        E2E_XVFB_PID=$!
-        local i
-        for i in $(seq 1 50); do
-            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                break 2
-            fi
-            kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill "$E2E_XVFB_PID" 2>/dev/null || true
-        E2E_XVFB_PID=""
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset \
+        3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    local i n=""
+    for i in $(seq 1 100); do
+        n=$(head -n1 "$E2E_TMP/display" 2>/dev/null || true)
+        [ -n "$n" ] && break
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
-    [ -n "${DISPLAY:-}" ] && [ -n "$E2E_XVFB_PID" ] || e2e_fail "no X server could be started"
+    [ -n "$n" ] || { cat "$E2E_TMP/xvfb.log" >&2; e2e_fail "no X server could be started"; }
+    export DISPLAY=":$n"
     export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    export QUILTRIX_RUNTIME_DIR="$XDG_RUNTIME_DIR"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
     export HOME="$E2E_TMP/home"
     mkdir -p "$HOME"
@@ -59,30 +56,17 @@ e2e_setup() {
     e2e_log "X server on $DISPLAY"
 }
 
-# The game's single-instance lock is per user whatever the environment, so
-# runs started at once from several checkouts would meet at it. Where a mount
-# namespace can be made, every program of this run sees lock folders of the
-# run's own (the copies of one run still share them).
-e2e_private_locks() {
-    local uid
-    uid=$(id -u)
-    mkdir -p -m 700 "$E2E_TMP/locks/tmp" "$E2E_TMP/locks/run"
-    mkdir -p -m 700 "/tmp/quiltrix-$uid" 2>/dev/null || true
-    mount --bind "$E2E_TMP/locks/tmp" "/tmp/quiltrix-$uid" || return 1
-    if [ -d "/run/user/$uid" ]; then mount --bind "$E2E_TMP/locks/run" "/run/user/$uid" || return 1; fi
-}
-
 # e2e_start <executable> -> sets E2E_LAST_PID
 e2e_start() {
-    if unshare -m true 2>/dev/null; then
-        # unshare and sh exec in turn: the pid stays the program's.
-        unshare -m bash -c "$(declare -f e2e_private_locks); E2E_TMP='$E2E_TMP'
-            e2e_private_locks && exec \"\$@\"" e2e "$@" >>"$E2E_TMP/app.log" 2>&1 &
-    else
-        "$@" >>"$E2E_TMP/app.log" 2>&1 &
-    fi
+    "$@" >>"$E2E_TMP/app.log" 2>&1 &
     E2E_LAST_PID=$!
     E2E_PIDS+=("$E2E_LAST_PID")
+}
+
+# e2e_runtime_files: the locks and sockets the programs left in the run's
+# runtime folder, one per line.
+e2e_runtime_files() {
+    find "$QUILTRIX_RUNTIME_DIR" -mindepth 1 \( -name 'quiltrix.*' -o -name 'help-*' \) 2>/dev/null || true
 }
 
 e2e_alive() { kill -0 "$1" 2>/dev/null; }

@@ -59,14 +59,10 @@ e2e_start "$APP"; next=$E2E_LAST_PID
 e2e_wait_window "$next" $START_W $START_H 15 >/dev/null || e2e_fail "the copy after a crash was refused"
 
 e2e_log "a copy asked to stop ends cleanly and leaves no lock behind"
+[ -n "$(e2e_runtime_files)" ] || e2e_fail "the running copy has no lock in the run's runtime folder"
 kill -TERM "$next"
 e2e_wait_exit "$next" 10
-if [ -d "$E2E_TMP/locks" ]; then
-    for lock in "$E2E_TMP"/locks/*/quiltrix.lock*; do
-        [ -e "$lock" ] && e2e_fail "left behind: $lock"
-    done
-else
-    e2e_log "(no private lock folder here: the lock itself is not checked)"
-fi
+left=$(e2e_runtime_files)
+[ -z "$left" ] || e2e_fail "left behind: $left"
 
 e2e_log "passed"

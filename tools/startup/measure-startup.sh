@@ -22,7 +22,10 @@ display=:$((200 + RANDOM % 300))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+# A runtime folder of its own, so the game's lock never meets a copy the user runs.
+runtime=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb QUILTRIX_RUNTIME_DIR=$runtime
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }

@@ -33,7 +33,7 @@ protected:
     static bool viewerRuns(const QString& file, const QString& windowType) {
         ViewerRequest ping;
         ping.command = ViewerRequest::Command::RemoveJump;  // harmless, answers at once
-        return ViewerClient::sendToRunning(viewerServerName(file, windowType), ping).has_value();
+        return ViewerClient::sendToRunning(viewerPlace(file, windowType).socket, ping).has_value();
     }
     static bool waitUntilGone(const QString& file, const QString& windowType) {
         QDeadlineTimer deadline(5000);
