@@ -95,6 +95,33 @@ TEST(BmpFile, StoresBottomUpRowsInBlueGreenRedOrder) {
     EXPECT_EQ(flipped->pixel(0, 0), rgb(40, 50, 60));
 }
 
+// Newer info headers (108 bytes with colour masks and space, 124 with an
+// ICC profile's place) move the pixels further out; the file header says
+// where they start, which may also leave a gap after the info header.
+TEST(BmpFile, ReadsFilesWithLongerInfoHeaders) {
+    const Bitmap original = pattern(5, 4);  // rows padded from 15 to 16 bytes
+    const std::vector<std::uint8_t> plain = EncodeBmp24(original);
+    auto put32At = [](std::vector<std::uint8_t>& b, std::size_t at, std::size_t value) {
+        for (int k = 0; k < 4; ++k) b[at + k] = static_cast<std::uint8_t>(value >> (8 * k));
+    };
+    for (const std::size_t infoSize : {std::size_t{108}, std::size_t{124}}) {
+        for (const std::size_t gap : {std::size_t{0}, std::size_t{12}}) {
+            SCOPED_TRACE(testing::Message() << infoSize << "-byte header, gap " << gap);
+            std::vector<std::uint8_t> bytes(plain.begin(), plain.begin() + 54);
+            bytes.resize(14 + infoSize + gap, 0);
+            bytes.insert(bytes.end(), plain.begin() + 54, plain.end());
+            put32At(bytes, 2, bytes.size());
+            put32At(bytes, 10, 14 + infoSize + gap);
+            put32At(bytes, 14, infoSize);
+            const auto decoded = DecodeBmp24(bytes);
+            ASSERT_TRUE(decoded.has_value());
+            EXPECT_TRUE(*decoded == original);
+            put32At(bytes, 10, 14 + infoSize - 1);  // pixels inside the info header
+            EXPECT_FALSE(DecodeBmp24(bytes).has_value());
+        }
+    }
+}
+
 TEST(BmpFile, RefusesAnythingButWholeUncompressed24BitFiles) {
     const std::vector<std::uint8_t> good = EncodeBmp24(pattern(6, 5));
     EXPECT_FALSE(DecodeBmp24({}).has_value());
