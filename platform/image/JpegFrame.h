@@ -40,19 +40,24 @@ struct JpegLayout {
     // Blocks the entropy decoder steps through over all scans (an empty scan
     // of one component still costs a step per block of that component).
     qint64 scanBlocks = 0;
-    // The first scan carries entropy-coded bytes, so some rows can be shown.
-    bool firstScanHasData = false;
+    // A scan that brings coefficients' first bits (DC) has entropy-coded
+    // data enough for a whole row of blocks through the wanted row: at least
+    // the shortest Huffman code for every block up to the end of that row
+    // (arithmetic coding, which can code a block in less than a bit: any data
+    // at all). Without it the decoder would fill in the rows itself.
+    bool coversWantedRow = false;
     // The walk met the end-of-image marker (a cut-off file does not).
     bool ended = false;
 };
 
 // Walks every marker of the file from the device's current position without
-// decoding: frame header, each scan header and the entropy-coded bytes
-// between them (skipped in bulk). Tolerates stray bytes between markers as
-// libjpeg does. Empty without a frame header followed by a scan. Stops once
-// more than `maxScans` scans were seen, so a file of endless scans costs a
-// single read of its bytes.
-std::optional<JpegLayout> walkJpeg(QIODevice& device, int maxScans);
+// decoding: frame header, Huffman tables, each scan header and the
+// entropy-coded bytes between them (skipped in bulk, counted per restart
+// interval). Tolerates stray bytes between markers as libjpeg does. Empty
+// without a frame header followed by a scan. Stops once more than `maxScans`
+// scans were seen, so a file of endless scans costs a single read of its
+// bytes. `wantedRow` is a stored pixel row the caller needs shown.
+std::optional<JpegLayout> walkJpeg(QIODevice& device, int maxScans, int wantedRow = 0);
 
 // Work one full decode does, in block steps: every block of every scan plus
 // one inverse transform per block of the picture.

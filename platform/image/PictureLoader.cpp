@@ -50,13 +50,27 @@ qint64 partialDecodeBytes(const Probe& probe, QSize corner, QSize hint) {
     return std::max(cornerBytes, hintBytes) + probe.coefficientBytes;
 }
 
+QRect cornerOf(QSize upright, const PictureLoadOptions& options) {
+    return QRect(QPoint(0, 0), upright.boundedTo(options.cropLimit));
+}
+
+// The first stored row of the corner the game shows (the bottom rows of a
+// photo stored upside down or turned).
+int cornerTopRow(const Probe& probe, const PictureLoadOptions& options) {
+    if (probe.storedSize.isEmpty()) return 0;
+    const QSize upright = uprightSize(probe.storedSize, probe.orientation);
+    return storedRectOf(cornerOf(upright, options), probe.storedSize, probe.orientation).top();
+}
+
 // Walks the JPEG's markers once. False when the file cannot give a single
-// row (no frame or no scan data) or asks for too much work.
+// row of the corner (no frame, or too little scan data to reach it: the
+// decoder would fill in every row itself) or asks for too much work.
 bool probeJpeg(const QString& path, Probe& probe, const PictureLoadOptions& options) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    const std::optional<JpegLayout> layout = walkJpeg(file, options.maxJpegScans);
-    if (!layout || !layout->firstScanHasData || layout->scans > options.maxJpegScans) return false;
+    const std::optional<JpegLayout> layout =
+        walkJpeg(file, options.maxJpegScans, cornerTopRow(probe, options));
+    if (!layout || !layout->coversWantedRow || layout->scans > options.maxJpegScans) return false;
     probe.coefficientBytes = coefficientBufferBytes(layout->frame);
     probe.jpegWork = jpegDecodeWork(*layout);
     probe.jpegEnded = layout->ended;
@@ -108,10 +122,6 @@ std::optional<Probe> probe(const QString& path, const PictureLoadOptions& option
 
 void report(const PictureLoadOptions& options, int percent) {
     if (options.progress) options.progress(percent);
-}
-
-QRect cornerOf(QSize upright, const PictureLoadOptions& options) {
-    return QRect(QPoint(0, 0), upright.boundedTo(options.cropLimit));
 }
 
 QSize storedHintSize(const Probe& probe, const PictureLoadOptions& options) {

@@ -68,7 +68,8 @@ struct LoadedPicture {
 // second full-size buffer while decoding). A size Qt's reader would refuse is
 // refused before any decoding. A truncated file the decoder can still show is
 // accepted: JPEG fills the missing part grey, GIF and BMP black; a file with
-// no pixel data at all is Unreadable.
+// no pixel data at all is Unreadable, and so is a JPEG whose scans are too
+// short for a whole row of blocks where the master's corner lies.
 //
 // Never throws; bad input of any kind, and running out of memory, give
 // Unreadable. Safe to call from any thread, one load at a time (Qt's reader

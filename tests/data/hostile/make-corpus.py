@@ -23,7 +23,7 @@ def write(name, data):
         f.write(data)
 
 
-def progressive(width, height, empty_scans, dc_data=True, with_scans=True):
+def progressive(width, height, empty_scans, dc_bytes=1024, with_scans=True):
     out = b"\xFF\xD8"
     out += b"\xFF\xC2\x00\x11\x08" + be16(height) + be16(width)
     out += b"\x03\x01\x22\x00\x02\x11\x00\x03\x11\x00"
@@ -31,10 +31,29 @@ def progressive(width, height, empty_scans, dc_data=True, with_scans=True):
     if not with_scans:
         return out
     out += b"\xFF\xDA\x00\x0C\x03\x01\x00\x02\x00\x03\x00\x00\x00\x00"
-    if dc_data:
-        out += bytes(8)
+    out += bytes(dc_bytes)
     out += b"\xFF\xDA\x00\x08\x01\x01\x00\x01\x3F\x00" * empty_scans
     return out + b"\xFF\xD9"
+
+
+def segment(marker, body):
+    return b"\xFF" + bytes([marker]) + be16(len(body) + 2) + body
+
+
+def grey_blocks(width, height, components, luma_sampling, progressive, data_bytes):
+    """Flat grey blocks of one bit each (two when sequential), far too few
+    for a row of them: the decoder would make up every row itself."""
+    one_bit_code = bytes([1]) + bytes(15) + b"\x00"
+    out = b"\xFF\xD8" + segment(0xDB, b"\x00" + b"\x01" * 64)
+    frame = b"\x08" + be16(height) + be16(width) + bytes([components])
+    for c in range(components):
+        frame += bytes([c + 1, luma_sampling if c == 0 else 0x11, 0])
+    out += segment(0xC2 if progressive else 0xC0, frame)
+    tables = b"\x00" + one_bit_code + (b"" if progressive else b"\x10" + one_bit_code)
+    out += segment(0xC4, tables)
+    scan = bytes([components]) + b"".join(bytes([c + 1, 0]) for c in range(components))
+    out += segment(0xDA, scan + (b"\x00\x00\x00" if progressive else b"\x00\x3F\x00"))
+    return out + bytes(data_bytes) + b"\xFF\xD9"
 
 
 def gif_restoring_previous(width, height):
@@ -85,7 +104,12 @@ fmt_pcm = le16(1) + le16(1) + le32(11025) + le32(11025) + le16(1) + le16(8)
 write("endless-scans.jpg", progressive(6000, 4000, 400))
 write("costly-scans.jpg", progressive(16000, 16000, 100))
 write("progressive-header-only.jpg", progressive(16000, 16000, 0, with_scans=False))
-write("scan-without-data.jpg", progressive(4000, 4000, 3, dc_data=False))
+write("scan-without-data.jpg", progressive(4000, 4000, 3, dc_bytes=0))
+write("grey-header-165-bytes.jpg", grey_blocks(16000, 16000, 1, 0x11, True, 47))
+write("few-bytes-420-baseline.jpg", grey_blocks(8000, 6000, 3, 0x22, False, 40))
+write("few-bytes-444-progressive.jpg", grey_blocks(12000, 3000, 3, 0x11, True, 60))
+write("few-bytes-422-progressive.jpg", grey_blocks(6000, 4000, 3, 0x21, True, 120))
+write("few-bytes-grey-baseline.jpg", grey_blocks(3000, 9000, 1, 0x11, False, 60))
 write("restore-previous.gif", gif_restoring_previous(11585, 11585))
 write("single-strip.tif", tiff_single_strip(11000, 11000))
 write("pixels-past-end.bmp", bmp(200, 200, offset=4096))

@@ -77,16 +77,17 @@ QByteArray bigEndian16(int value) {
 }
 
 // SOI, a progressive three-component 4:2:0 frame of `width` x `height`, one
-// Huffman table, a DC scan with a few bytes of data, then `emptyScans` AC
-// scans of the first component with no data at all.
-QByteArray progressiveWithEmptyScans(int width, int height, int emptyScans, bool dcData = true) {
+// Huffman table, a DC scan with `dcBytes` of data (by default enough for the
+// first row of blocks of a 16000-pixel width), then `emptyScans` AC scans of
+// the first component with no data at all.
+QByteArray progressiveWithEmptyScans(int width, int height, int emptyScans, int dcBytes = 1024) {
     QByteArray jpeg("\xFF\xD8", 2);
     jpeg += QByteArray("\xFF\xC2\x00\x11\x08", 5) + bigEndian16(height) + bigEndian16(width);
     jpeg += QByteArray("\x03\x01\x22\x00\x02\x11\x00\x03\x11\x00", 10);
     jpeg += QByteArray("\xFF\xC4\x00\x14\x00", 5) + QByteArray("\x01", 1) + QByteArray(15, '\0') +
             QByteArray(1, '\0');
     jpeg += QByteArray("\xFF\xDA\x00\x0C\x03\x01\x00\x02\x00\x03\x00\x00\x00\x00", 14);
-    if (dcData) jpeg += QByteArray(8, '\0');
+    jpeg += QByteArray(dcBytes, '\0');
     const QByteArray emptyScan("\xFF\xDA\x00\x08\x01\x01\x00\x01\x3F\x00", 10);
     for (int i = 0; i < emptyScans; ++i) jpeg += emptyScan;
     return jpeg + QByteArray("\xFF\xD9", 2);
@@ -117,7 +118,12 @@ TEST_F(HostilePictureTest, EndlessProgressiveScansAreRefusedQuickly) {
     EXPECT_LT(endless.milliseconds, 2000);
 
     // Few enough scans to pass the count, but a 256-megapixel frame makes each
-    // of them a pass over four million blocks.
+    // of them a pass over four million blocks. Its first row of blocks has its
+    // data: the work alone refuses it.
+    QByteArray costlyBytes = progressiveWithEmptyScans(16000, 16000, 100);
+    QBuffer costlyBuffer(&costlyBytes);
+    ASSERT_TRUE(costlyBuffer.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(walkJpeg(costlyBuffer, 300)->coversWantedRow);
     const Outcome costly =
         measuredLoad(write("costly.jpg", progressiveWithEmptyScans(16000, 16000, 100)));
     EXPECT_EQ(costly.status, PictureLoadStatus::Unreadable);
@@ -129,7 +135,7 @@ TEST_F(HostilePictureTest, ScansAndWorkAreCountedWhileWalkingTheMarkers) {
     // 96 x 96 4:2:0: 144 + 36 + 36 blocks. The DC scan steps through all 216,
     // each of the four empty scans through the 144 of the first component;
     // the transform adds 216 more.
-    QByteArray bytes = progressiveWithEmptyScans(96, 96, 4);
+    QByteArray bytes = progressiveWithEmptyScans(96, 96, 4, 8);
     QBuffer buffer(&bytes);
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
     const std::optional<JpegLayout> layout = walkJpeg(buffer, 300);
@@ -137,7 +143,7 @@ TEST_F(HostilePictureTest, ScansAndWorkAreCountedWhileWalkingTheMarkers) {
     EXPECT_EQ(layout->scans, 5);
     EXPECT_EQ(layout->scanBlocks, 216 + 4 * 144);
     EXPECT_EQ(jpegDecodeWork(*layout), 216 + 4 * 144 + 216);
-    EXPECT_TRUE(layout->firstScanHasData);
+    EXPECT_TRUE(layout->coversWantedRow) << "6 MCUs of 6 one-bit blocks fit in 8 bytes";
     ASSERT_TRUE(buffer.seek(0));
     EXPECT_EQ(walkJpeg(buffer, 3)->scans, 4) << "counting stops one past the limit";
 
@@ -233,13 +239,83 @@ TEST_F(HostilePictureTest, FilesWithoutPixelDataAreUnreadable) {
     EXPECT_EQ(noScan.status, PictureLoadStatus::Unreadable);
     EXPECT_LT(noScan.milliseconds, 500);
     EXPECT_EQ(
-        LoadPicture(write("empty-scan.jpg", progressiveWithEmptyScans(500, 500, 3, false))).status,
+        LoadPicture(write("empty-scan.jpg", progressiveWithEmptyScans(500, 500, 3, 0))).status,
         PictureLoadStatus::Unreadable);
 
-    // Cut after the first rows: the rest shows grey, as before.
-    const QByteArray jpeg = encode(quadrants(400, 400), "jpeg", 90);
+    // Cut after the first third of its rows: the rest shows grey, as before.
+    // Stored upside down, those rows lie outside the corner the game shows.
+    const QByteArray jpeg = encode(quadrants(400, 1200), "jpeg", 90);
     EXPECT_EQ(LoadPicture(write("cut.jpg", jpeg.left(jpeg.size() / 3))).status,
               PictureLoadStatus::Loaded);
+    const QByteArray upsideDown = withExifOrientation(jpeg, 3);
+    EXPECT_EQ(
+        LoadPicture(write("cut-upside-down.jpg", upsideDown.left(upsideDown.size() / 3))).status,
+        PictureLoadStatus::Unreadable);
+    EXPECT_EQ(LoadPicture(write("upside-down.jpg", upsideDown)).status, PictureLoadStatus::Loaded);
+
+    // A progressive photo cut halfway still shows the whole picture, coarser.
+    QByteArray progressive;
+    QBuffer buffer(&progressive);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(quadrants(900, 600)));
+    EXPECT_EQ(
+        LoadPicture(write("cut-progressive.jpg", progressive.left(progressive.size() / 2))).status,
+        PictureLoadStatus::Loaded);
+}
+
+// Headers claiming large pictures whose one scan holds a few bytes, far from
+// a whole row of blocks: the decoder would make up every row itself, after
+// seconds and hundreds of megabytes.
+TEST_F(HostilePictureTest, ScansTooShortForARowOfBlocksAreRefusedBeforeDecoding) {
+    struct Case {
+        const char* name;
+        GreyBlocksJpeg shape;
+    };
+    const Case cases[] = {
+        {"grey progressive 16000 x 16000", {16000, 16000, 1, 0x11, true, 0, {47}}},
+        {"4:2:0 baseline 8000 x 6000", {8000, 6000, 3, 0x22, false, 0, {40}}},
+        {"4:4:4 progressive 12000 x 3000", {12000, 3000, 3, 0x11, true, 0, {60}}},
+        {"grey baseline 3000 x 9000", {3000, 9000, 1, 0x11, false, 0, {60}}},
+        {"4:2:2 progressive 6000 x 4000", {6000, 4000, 3, 0x21, true, 0, {120}}},
+        {"4:2:0 progressive 2000 x 2000", {2000, 2000, 3, 0x22, true, 0, {80}}},
+    };
+    EXPECT_EQ(greyBlocksJpeg(cases[0].shape).size(), 165) << "the file once reported";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome outcome = measuredLoad(write("few-bytes.jpg", greyBlocksJpeg(c.shape)));
+        EXPECT_EQ(outcome.status, PictureLoadStatus::Unreadable);
+        EXPECT_LT(outcome.milliseconds, 500);
+        EXPECT_LT(outcome.peakGrowthBytes, 16 * kMegabyte);
+    }
+}
+
+// Data for the first whole row of blocks makes a picture (grey where the data
+// ends); one byte less is refused. 200 x 120 pictures: a block takes one bit
+// in a progressive first pass, two in a sequential scan.
+TEST_F(HostilePictureTest, TheFirstWholeRowOfBlocksMakesAJpegShowable) {
+    struct Case {
+        const char* name;
+        GreyBlocksJpeg shape;
+        int bytesForARow;
+    };
+    const Case cases[] = {
+        {"grey progressive: 25 bits", {200, 120, 1, 0x11, true, 0, {}}, 4},
+        {"grey baseline: 25 blocks of 2 bits", {200, 120, 1, 0x11, false, 0, {}}, 7},
+        {"4:2:0 baseline: 13 MCUs of 6 blocks", {200, 120, 3, 0x22, false, 0, {}}, 20},
+        {"4:4:4 progressive: 25 MCUs of 3 blocks", {200, 120, 3, 0x11, true, 0, {}}, 10},
+        {"4:2:2 progressive: 13 MCUs of 4 blocks", {200, 120, 3, 0x21, true, 0, {}}, 7},
+    };
+    for (Case c : cases) {
+        SCOPED_TRACE(c.name);
+        c.shape.intervalBytes = {c.bytesForARow};
+        EXPECT_EQ(LoadPicture(write("row.jpg", greyBlocksJpeg(c.shape))).status,
+                  PictureLoadStatus::Loaded);
+        c.shape.intervalBytes = {c.bytesForARow - 1};
+        EXPECT_EQ(LoadPicture(write("short.jpg", greyBlocksJpeg(c.shape))).status,
+                  PictureLoadStatus::Unreadable);
+    }
 }
 
 TEST_F(HostilePictureTest, AFailedAllocationAnywhereMakesThePictureUnreadable) {

@@ -12,7 +12,7 @@ extern "C" {
 namespace qx::test {
 
 bool writeStreamingJpeg(const QString& path, int width, int height, const RowPainter& paintRow,
-                        JpegScans scans, int quality) {
+                        JpegScans scans, int quality, int lumaSampling) {
     FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!file) return false;
     jpeg_compress_struct info{};
@@ -26,6 +26,8 @@ bool writeStreamingJpeg(const QString& path, int width, int height, const RowPai
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    info.comp_info[0].h_samp_factor = lumaSampling >> 4;
+    info.comp_info[0].v_samp_factor = lumaSampling & 0x0F;
     if (scans == JpegScans::Progressive) jpeg_simple_progression(&info);
     static const jpeg_scan_info kOneScanPerComponent[3] = {{1, {0, 0, 0, 0}, 0, 63, 0, 0},
                                                            {1, {1, 0, 0, 0}, 0, 63, 0, 0},

@@ -40,6 +40,21 @@ QByteArray littleEndian32(qint64 value) {
     return bytes;
 }
 
+QByteArray bigEndian16(int value) {
+    QByteArray bytes(2, '\0');
+    qToBigEndian(static_cast<quint16>(value), bytes.data());
+    return bytes;
+}
+
+QByteArray jpegSegment(int marker, const QByteArray& body) {
+    return QByteArray(1, '\xFF') + char(marker) + bigEndian16(int(body.size()) + 2) + body;
+}
+
+// A Huffman table whose only code is the 1-bit "0", for symbol 0.
+QByteArray oneBitTable(int slot) {
+    return QByteArray(1, char(slot)) + '\x01' + QByteArray(15, '\0') + '\0';
+}
+
 QByteArray pngChunk(const char* type, const QByteArray& data) {
     const QByteArray typed = QByteArray(type) + data;
     return bigEndian32(static_cast<quint32>(data.size())) + typed + bigEndian32(crc32(typed));
@@ -100,6 +115,28 @@ QByteArray withExifOrientation(const QByteArray& jpeg, int orientation) {
     segment += char(length >> 8);
     segment += char(length & 0xFF);
     return jpeg.left(2) + segment + payload + jpeg.mid(2);
+}
+
+QByteArray greyBlocksJpeg(const GreyBlocksJpeg& shape) {
+    QByteArray jpeg("\xFF\xD8", 2);
+    jpeg += jpegSegment(0xDB, QByteArray(1, '\0') + QByteArray(64, '\x01'));
+    QByteArray frame = QByteArray(1, '\x08') + bigEndian16(shape.height) + bigEndian16(shape.width);
+    frame += char(shape.components);
+    for (int c = 0; c < shape.components; ++c)
+        frame += QByteArray(1, char(c + 1)) + char(c == 0 ? shape.lumaSampling : 0x11) + '\0';
+    jpeg += jpegSegment(shape.progressive ? 0xC2 : 0xC0, frame);
+    jpeg += jpegSegment(0xC4,
+                        oneBitTable(0x00) + (shape.progressive ? QByteArray() : oneBitTable(0x10)));
+    if (shape.restartInterval > 0) jpeg += jpegSegment(0xDD, bigEndian16(shape.restartInterval));
+    QByteArray scan(1, char(shape.components));
+    for (int c = 0; c < shape.components; ++c) scan += QByteArray(1, char(c + 1)) + '\0';
+    scan += shape.progressive ? QByteArray("\x00\x00\x00", 3) : QByteArray("\x00\x3F\x00", 3);
+    jpeg += jpegSegment(0xDA, scan);
+    for (std::size_t i = 0; i < shape.intervalBytes.size(); ++i) {
+        if (i > 0) jpeg += QByteArray(1, '\xFF') + char(0xD0 + (i - 1) % 8);
+        jpeg += QByteArray(shape.intervalBytes[i], '\0');
+    }
+    return jpeg + QByteArray("\xFF\xD9", 2);
 }
 
 QByteArray pngClaiming(int width, int height) {

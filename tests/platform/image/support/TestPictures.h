@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace qx::test {
 
 // Quadrant colours, far apart so that JPEG loss cannot confuse them.
@@ -32,6 +34,22 @@ QByteArray bmpClaiming(int width, int height);
 QByteArray gifClaiming(int width, int height);
 // A real JPEG whose frame header is patched to claim another size.
 QByteArray jpegClaiming(const QByteArray& jpeg, int width, int height);
+
+// A hand-made JPEG of flat grey blocks: every block costs exactly one bit
+// (progressive first DC pass) or two (sequential: DC and end of block), so
+// the data given really fills that many blocks and no more. One scan holds
+// every component.
+struct GreyBlocksJpeg {
+    int width = 0;
+    int height = 0;
+    int components = 1;       // 1 grey, 3 YCbCr
+    int lumaSampling = 0x11;  // horizontal in the high nibble; chroma is 1 x 1
+    bool progressive = false;
+    int restartInterval = 0;  // MCUs; 0 writes no restart marker
+    // Zero bytes of entropy-coded data in each restart interval, in order.
+    std::vector<int> intervalBytes = {0};
+};
+QByteArray greyBlocksJpeg(const GreyBlocksJpeg& shape);
 
 // Largest channel difference.
 int colourDistance(QRgb a, QRgb b);
