@@ -9,9 +9,11 @@
 #include "platform/qt/FormDesign.h"
 #include "platform/qt/HighDpi.h"
 #include "platform/qt/OwnPicture.h"
+#include "platform/qt/ProgramLog.h"
 #include "platform/qt/ProgramMessage.h"
 #include "platform/qt/QuitOnSignals.h"
 #include "platform/qt/SingleInstanceLock.h"
+#include "shell/Accessibility.h"
 #include "shell/FormClient.h"
 #include "shell/Program.h"
 #include "shell/ProgramInfo.h"
@@ -64,6 +66,8 @@ int main(int argc, char** argv) {
 
     qx::configureHighDpi();
     QApplication app(argc, argv);
+    // Only now: a display that cannot be reached is still explained.
+    qx::quietenQtMessages();
     // The first window's pictures are decoded while the window is built.
     // Not earlier: finding the image decoders reads the library paths, which
     // the application object sets up.
@@ -72,6 +76,7 @@ int main(int argc, char** argv) {
     describeProgram();
     QApplication::setDesktopFileName(QStringLiteral(QUILTRIX_APP_ID));
     const qx::QuitOnSignals quitOnSignals;
+    qx::installAccessibility();
 
     qx::SingleInstanceLock lock;
     qx::Program program(lock);

@@ -13,6 +13,7 @@ PACKAGES=(
     desktop-file-utils appstream
     clang libclang-rt-dev  # libFuzzer, for the fuzzing run of scripts/test.sh only
     libxcb1-dev  # the start-up timer under tools/startup
+    dbus-daemon at-spi2-core python3-pyatspi  # the accessibility end-to-end test
 )
 
 missing=()

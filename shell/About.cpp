@@ -19,6 +19,7 @@ About::About(FormDesign design)
     client_ = FormClient::fillWindow(this, std::move(design));
     setWindowTitle(client_->design().properties.text(QStringLiteral("Caption")));
     Label4().setCursor(Qt::PointingHandCursor);
+    Label4().setLink(true);
     connect(&Label4(), &DesignLabel::Click, this, &About::Label4_Click);
     adjustSize();
     centreOnScreen(this);

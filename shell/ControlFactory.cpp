@@ -88,6 +88,9 @@ void applyCommonSettings(const ControlDesign& design, QWidget* widget) {
         widget->setFont(designFont(p.font(QStringLiteral("Font"))));
     const QString tip = p.text(QStringLiteral("ToolTipText"));
     if (!tip.isEmpty()) widget->setToolTip(tip);
+    // What a screen reader calls a control that shows no text of its own.
+    const QString spokenName = p.text(QStringLiteral("AccessibleName"));
+    if (!spokenName.isEmpty()) widget->setAccessibleName(spokenName);
     // A button keeps its own pointer ("mPointer", "mIcon").
     if (!isButton && p.integer(QStringLiteral("MousePointer"), 0) == kCustomPointer) {
         const QImage icon = p.picture(QStringLiteral("MouseIcon"));

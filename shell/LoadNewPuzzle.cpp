@@ -51,6 +51,7 @@ void frmMain::LoadNewPuzzle(std::int16_t GameTy) {
                 // Built aside: a failure on the way leaves the running game whole.
                 auto prepared = PrepareGame(std::move(loaded.master), GameTy, pictures_, random_);
                 SwapInGame(*prepared, puzzle_, pictures_, state_);
+                describePlayArea();
                 picStatus().setPicture(loaded.hint);
                 PlayAreaChanged(
                     ChangedArea::whole(pictures_.picScreen.width(), pictures_.picScreen.height()));

@@ -156,6 +156,15 @@ void frmMain::Form_Load() {
     picStatus().show();
     optGameType(EasyJigsaw).setValue(true);
     optGameType_Click(EasyJigsaw);
+    describePlayArea();
+}
+
+void frmMain::describePlayArea() {
+    const auto pieces = static_cast<int>(puzzle_.Pieces.size());
+    picScreen().setAccessibleDescription(pieces == 0 ? QStringLiteral("No puzzle yet")
+                                         : pieces == 1
+                                             ? QStringLiteral("A puzzle of 1 piece")
+                                             : QStringLiteral("A puzzle of %1 pieces").arg(pieces));
 }
 
 void frmMain::installWindowHook() {

@@ -159,6 +159,8 @@ private:
     void loadSoundClips();
     void loadStencil();
     void ShowHelpTopic(int topic);
+    // Tells assistive technology how many pieces the puzzle in play has.
+    void describePlayArea();
     void showLoadProgress(int percent);
     void hideLoadProgress();
     void makePlayAreaPointers();

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "controls/zbbutton/AmbientProperties.h"
+#include "controls/zbbutton/ButtonAccessible.h"
 #include "controls/zbbutton/ButtonColors.h"
 #include "controls/zbbutton/ButtonContent.h"
 #include "controls/zbbutton/ButtonLayout.h"
@@ -164,6 +165,7 @@ void zbButtons_H::DelayDrawing(bool delay) {
 // --- host side ----------------------------------------------------------------
 
 void zbButtons_H::NotifyChanged(const QString& key) {
+    announceButtonChange(this, key);
     emit PropertyChanged(key);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/PropertyBag.h"
 
 #include "platform/qt/OwnPicture.h"
+#include "platform/qt/ProgramLog.h"
 #include "quiltrix/Version.h"
 
 #include <cmath>
@@ -118,7 +119,8 @@ QImage PropertyBag::picture(const QString& key) const {
     const QString path = picturePath(key);
     if (path.isEmpty()) return {};
     const QImage image = readOwnPicture(path);
-    if (image.isNull()) qWarning("%s: picture %s is missing", qPrintable(owner_), qPrintable(path));
+    if (image.isNull())
+        qCWarning(lcProgram, "%s: picture %s is missing", qPrintable(owner_), qPrintable(path));
     return image;
 }
 

@@ -141,10 +141,8 @@ bool SkinChrome::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const Glyph glyph = glyphAt(help->pos());
-        if (glyph == Glyph::Minimise) {
-            QToolTip::showText(help->globalPos(), tr("Minimize"), this, glyphRect(glyph));
-        } else if (glyph == Glyph::Close) {
-            QToolTip::showText(help->globalPos(), tr("Close"), this, glyphRect(glyph));
+        if (isEnabled(glyph)) {
+            QToolTip::showText(help->globalPos(), glyphName(glyph), this, glyphRect(glyph));
         } else {
             QToolTip::hideText();
             event->ignore();
@@ -330,12 +328,28 @@ void SkinChrome::mouseReleaseEvent(QMouseEvent* event) {
     if (!onGlyph) return;
     // The pointer is about to leave with the window; forget the hover look.
     setHot(Glyph::None);
-    if (pressed == Glyph::Minimise) {
-        window_->showMinimized();
-    } else {
-        // close() may delete the window and this chrome with it: touch nothing after.
-        window_->close();
+    // May delete the window and this chrome with it: touch nothing after.
+    activateGlyph(pressed);
+}
+
+QString SkinChrome::glyphName(Glyph glyph) {
+    switch (glyph) {
+        case Glyph::Minimise:
+            return tr("Minimize");
+        case Glyph::Maximise:
+            return tr("Maximize");
+        case Glyph::Close:
+            return tr("Close");
+        default:
+            return {};
     }
+}
+
+void SkinChrome::activateGlyph(Glyph glyph) {
+    if (glyph == Glyph::Minimise)
+        window_->showMinimized();
+    else if (glyph == Glyph::Close)
+        window_->close();  // may delete the window and this chrome with it
 }
 
 void SkinChrome::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -34,6 +34,11 @@ public:
     // Minimise and close react to the mouse; maximise is shown disabled.
     static bool isEnabled(Glyph glyph) { return glyph == Glyph::Minimise || glyph == Glyph::Close; }
     Glyph glyphAt(const QPoint& pos) const;
+    // What a glyph's tool tip and assistive technology call it.
+    static QString glyphName(Glyph glyph);
+    // Does what a click on the glyph does: minimises or closes the window
+    // (which may delete this chrome); the others do nothing.
+    void activateGlyph(Glyph glyph);
 
     Glyph hotGlyph() const { return hot_; }
     Glyph pressedGlyph() const { return pressed_; }

@@ -2,14 +2,19 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
+
+#include "shell/widgets/WidgetAccessible.h"
 
 namespace qx {
 
 DesignLabel::DesignLabel(QWidget* parent) : QWidget(parent) {}
 
 void DesignLabel::setCaption(const QString& caption) {
-    caption_ = caption;
+    if (caption == caption_) return;
+    const QString before = std::exchange(caption_, caption);
     update();
+    announceCaptionChange(this, before);
 }
 
 void DesignLabel::setForeColor(OleColor color) {

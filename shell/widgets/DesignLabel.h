@@ -27,6 +27,9 @@ public:
     void setOpaque(bool opaque);  // BackStyle 1
     long alignment() const { return alignment_; }
     void setAlignment(long alignment);
+    // A label the player clicks to go somewhere (a web address).
+    bool isLink() const { return link_; }
+    void setLink(bool link) { link_ = link; }
 
 signals:
     void Click();
@@ -41,6 +44,7 @@ private:
     OleColor back_ = kButtonFace;
     bool opaque_ = true;
     long alignment_ = LeftJustify;
+    bool link_ = false;
 };
 
 }  // namespace qx
