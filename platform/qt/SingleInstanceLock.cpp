@@ -1,5 +1,14 @@
 #include "platform/qt/SingleInstanceLock.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include <QFile>
+
 #include "platform/qt/RuntimeFolder.h"
 
 namespace qx {
@@ -11,19 +20,43 @@ QString lockIn(const QString& folder) {
 
 }  // namespace
 
-SingleInstanceLock::SingleInstanceLock(const QString& path) : path_(path), lock_(path) {
-    // A game may run for hours: only a dead owner makes the lock stale, never its age.
-    lock_.setStaleLockTime(0);
+SingleInstanceLock::SingleInstanceLock(const QString& path) : path_(path) {}
+
+SingleInstanceLock::~SingleInstanceLock() {
+    if (file_ < 0) return;
+    // Removed while still locked, so no copy can lock this file after us
+    // and think it holds the one at the path.
+    ::unlink(QFile::encodeName(path_).constData());
+    ::close(file_);
 }
 
 LockOutcome SingleInstanceLock::tryAcquire() {
-    if (lock_.isLocked()) return LockOutcome::Acquired;
+    if (file_ >= 0) return LockOutcome::Acquired;
     if (path_.isEmpty()) return LockOutcome::Unavailable;
-    if (lock_.tryLock(0)) return LockOutcome::Acquired;
-    // Only a lock someone holds means another copy runs; a folder we cannot
-    // write to says nothing about other copies.
-    return lock_.error() == QLockFile::LockFailedError ? LockOutcome::HeldByAnother
-                                                       : LockOutcome::Unavailable;
+    const QByteArray native = QFile::encodeName(path_);
+    // A copy that was letting go may remove the file between our opening and
+    // our locking it; then lock the new one. Twice more is plenty: each
+    // round needs another copy to take and drop the lock in between.
+    for (int round = 0; round < 3; ++round) {
+        const int file =
+            ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        // A folder we cannot write to says nothing about other copies.
+        if (file < 0) return LockOutcome::Unavailable;
+        if (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(file);
+            return error == EWOULDBLOCK ? LockOutcome::HeldByAnother : LockOutcome::Unavailable;
+        }
+        struct stat locked {};
+        struct stat named {};
+        if (::fstat(file, &locked) == 0 && ::stat(native.constData(), &named) == 0 &&
+            locked.st_dev == named.st_dev && locked.st_ino == named.st_ino) {
+            file_ = file;
+            return LockOutcome::Acquired;
+        }
+        ::close(file);
+    }
+    return LockOutcome::HeldByAnother;
 }
 
 QString SingleInstanceLock::defaultPath() {

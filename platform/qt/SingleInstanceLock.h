@@ -2,7 +2,6 @@
 
 #include <sys/types.h>
 
-#include <QLockFile>
 #include <QString>
 
 namespace qx {
@@ -13,18 +12,22 @@ enum class LockOutcome {
     Unavailable,    // no lock file can be made here: nothing to tell the player
 };
 
-// One running copy per user. The lock file is taken atomically, so of two
-// copies starting at once exactly one wins; a lock left by a copy that died
-// is taken over. It is held until this object goes.
+// One running copy per user: an exclusive lock (flock) on a file, so of two
+// copies starting at once exactly one wins, and the system lets go of it
+// when its holder ends however it ends; a file left by a copy that died is
+// simply locked again. Nothing is written to disk that must survive, so
+// taking the lock never waits for the disk. It is held, and its file
+// removed, until this object goes.
 class SingleInstanceLock {
 public:
     // An empty path means no lock can be had (tryAcquire says Unavailable).
     explicit SingleInstanceLock(const QString& path = defaultPath());
+    ~SingleInstanceLock();
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
     LockOutcome tryAcquire();
-    bool isHeld() const { return lock_.isLocked(); }
+    bool isHeld() const { return file_ >= 0; }
     const QString& path() const { return path_; }
 
     // The user's lock in the private runtime folder, the same for every copy
@@ -37,7 +40,7 @@ public:
 
 private:
     QString path_;
-    QLockFile lock_;
+    int file_ = -1;  // the locked file while held
 };
 
 }  // namespace qx

@@ -8,7 +8,10 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <atomic>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -75,23 +78,11 @@ TEST_F(SingleInstanceLockTest, ALockLeftByAKilledCopyIsTakenOver) {
 }
 
 TEST_F(SingleInstanceLockTest, ALiveOwnersLockNeverGoesStaleWithAge) {
-    // Qt's own file lock keeps a live holder's file from being removed, so
-    // write the lock as a copy would that no longer holds the file lock: the
-    // contents of a real lock of this (live) process, an hour old. Age alone
-    // must not make it stale while its owner runs.
-    const QString model = dir.filePath(QStringLiteral("model.lock"));
-    QByteArray contents;
-    {
-        QLockFile own(model);
-        ASSERT_TRUE(own.tryLock(0));
-        QFile file(model);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        contents = file.readAll();
-    }
+    // A game may run for hours: only a dead owner frees the lock.
+    QProcess holder;
+    ASSERT_EQ(startHolder(holder, {path()}), QStringLiteral("locked"));
     QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(contents), contents.size());
-    ASSERT_TRUE(file.flush()) << "written before it is aged";
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                  QFileDevice::FileModificationTime));
     file.close();
@@ -99,6 +90,49 @@ TEST_F(SingleInstanceLockTest, ALiveOwnersLockNeverGoesStaleWithAge) {
     SingleInstanceLock mine(path());
     EXPECT_EQ(mine.tryAcquire(), LockOutcome::HeldByAnother);
     EXPECT_TRUE(QFile::exists(path()));
+    holder.closeWriteChannel();
+    holder.waitForFinished(10000);
+}
+
+TEST_F(SingleInstanceLockTest, TheLockFileGoesWithTheLockButNotWithARefusedCopy) {
+    {
+        SingleInstanceLock held(path());
+        ASSERT_EQ(held.tryAcquire(), LockOutcome::Acquired);
+        EXPECT_TRUE(QFile::exists(path()));
+        {
+            SingleInstanceLock refused(path());
+            EXPECT_EQ(refused.tryAcquire(), LockOutcome::HeldByAnother);
+        }
+        EXPECT_TRUE(QFile::exists(path())) << "a refused copy leaves the holder's file alone";
+    }
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
+// Copies taking and dropping the lock all the time: one that opened the file
+// just before its holder removed it must not end up holding a lock no one
+// else can see. Locks are per open file, so threads stand in for copies.
+TEST_F(SingleInstanceLockTest, NeverTwoHoldersWhileCopiesComeAndGo) {
+    std::atomic<int> holders{0};
+    std::atomic<int> most{0};
+    std::atomic<int> acquired{0};
+    std::vector<std::thread> copies;
+    for (int c = 0; c < 4; ++c) {
+        copies.emplace_back([&] {
+            for (int round = 0; round < 1000; ++round) {
+                SingleInstanceLock lock(path());
+                if (lock.tryAcquire() != LockOutcome::Acquired) continue;
+                const int now = ++holders;
+                most = std::max(most.load(), now);
+                ++acquired;
+                std::this_thread::yield();
+                --holders;
+            }
+        });
+    }
+    for (std::thread& copy : copies) copy.join();
+    EXPECT_EQ(most.load(), 1);
+    EXPECT_GT(acquired.load(), 0);
+    EXPECT_FALSE(QFile::exists(path()));
 }
 
 TEST_F(SingleInstanceLockTest, NoPlaceForALockIsNotAnotherCopy) {
