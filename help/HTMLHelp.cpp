@@ -69,6 +69,12 @@ QString afterLastSlash(const QString& file) {
     return file.mid(file.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+// A registered folder may be written with or without its closing "/".
+QString inFolder(const QString& folder, const QString& name) {
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/'))) return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
 QString withoutQuotes(QString text) {
     text = text.trimmed();
     if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
@@ -107,10 +113,10 @@ bool HTMLHelp::ValidateCHMFile(const QString& file) const {
 
 bool HTMLHelp::EnsureFileExists(QString& file) {
     try {
-        if (!file.contains(QLatin1Char('/'))) {
-            CheckRegistry(file, false);
-            if (!regFileName_.isEmpty())
-                file = regFilePath_ + regFileName_;
+        // An empty name names no file; completing it would name a folder.
+        if (!file.isEmpty() && !file.contains(QLatin1Char('/'))) {
+            if (CheckRegistry(file, false))
+                file = inFolder(regFilePath_, regFileName_);
             else
                 file = appFolder() + QLatin1Char('/') + file;
         }
@@ -130,8 +136,8 @@ void HTMLHelp::HHCheckRegistry(const QString& file) {
     CheckRegistry(file, true);
 }
 
-void HTMLHelp::CheckRegistry(const QString& file, bool reportMissing) {
-    if (file.isEmpty()) return;
+bool HTMLHelp::CheckRegistry(const QString& file, bool reportMissing) {
+    if (file.isEmpty()) return false;
     regFileExists_ = false;
     ValidateCHMFile(file);
     const QString name = afterLastSlash(file);
@@ -139,19 +145,19 @@ void HTMLHelp::CheckRegistry(const QString& file, bool reportMissing) {
     if (!entry) {
         regFileName_.clear();
         regFilePath_.clear();
-        return;
+        return false;
     }
     regFileName_ = entry->name;
     regFilePath_ = withoutQuotes(entry->folder);
-    QString registered = regFilePath_ + regFileName_;
+    QString registered = inFolder(regFilePath_, regFileName_);
     // Inside EnsureFileExists the caller reports a missing file itself: once.
     regFileExists_ = reportMissing ? EnsureFileExists(registered) : QFileInfo(registered).isFile();
+    return true;
 }
 
 void HTMLHelp::HHRegister(const QString& file) {
     if (file.isEmpty()) return;
-    CheckRegistry(file, true);
-    if (!regFileName_.isEmpty()) {
+    if (CheckRegistry(file, true)) {
         inform(QStringLiteral("The file ") + file + QStringLiteral(" is already registered.  ") +
                QStringLiteral("HHRegister will not be run as no action need be taken."));
         return;
@@ -382,7 +388,9 @@ bool HTMLHelp::HHVerifyMinConfig(int minViewerCode, int minBrowserCode) {
     const auto minViewer = minimumViewerVersion(minViewerCode);
     const auto minBrowser = minimumBrowserVersion(minBrowserCode);
     if (!minViewer || !minBrowser) return false;
-    return !viewer.isEmpty() && compareVersions(viewer, *minViewer) >= 0 &&
+    // The codes name releases of the platform's viewer; ours is judged by the
+    // release whose commands it carries out, not by its own version number.
+    return !viewer.isEmpty() && compareVersions(kViewerCommandLevel, *minViewer) >= 0 &&
            compareVersions(browser, *minBrowser) >= 0;
 }
 

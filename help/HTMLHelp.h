@@ -104,7 +104,8 @@ private:
     bool ValidateCHMFile(const QString& file) const;
     bool PrepareDisplay();
     void Display(QWidget* callingWindow, const QString& windowType, ViewerRequest request);
-    void CheckRegistry(const QString& file, bool reportMissing);
+    // True when this lookup found the file registered.
+    bool CheckRegistry(const QString& file, bool reportMissing);
     ViewerRequest LookupRequest(ViewerRequest::Command command, const QString& names) const;
     std::optional<QString> ReadViewerVersion();
 

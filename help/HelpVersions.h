@@ -27,6 +27,11 @@ int compareVersions(const QString& a, const QString& b);
 QString viewerFriendlyName(const QString& version);
 QString browserFriendlyName(const QString& version);
 
+// The release of the platform's viewer whose every command and window feature
+// quiltrix-help carries out: 1.3, the newest that HHVerifyMinConfig's codes
+// name. A viewer that answers its version meets every known viewer code.
+inline const QString kViewerCommandLevel = QStringLiteral("4.74.8702");
+
 // The minimum versions that HHVerifyMinConfig's codes select; nothing for an
 // unknown code.
 std::optional<QString> minimumViewerVersion(int code);

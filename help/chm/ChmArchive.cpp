@@ -15,6 +15,25 @@ int collectFile(chmFile*, chmUnitInfo* ui, void* context) {
     return CHM_ENUMERATOR_CONTINUE;
 }
 
+// Stored (uncompressed) objects, the compressed stream among them, lie in the
+// file as they are: a file cut short loses their ends first, while objects
+// early in the stream still read and would hide the damage.
+int checkStoredEnd(chmFile* handle, chmUnitInfo* ui, void* context) {
+    if (ui->space != CHM_UNCOMPRESSED || ui->length == 0) return CHM_ENUMERATOR_CONTINUE;
+    unsigned char last = 0;
+    if (chm_retrieve_object(handle, ui, &last, ui->length - 1, 1) == 1)
+        return CHM_ENUMERATOR_CONTINUE;
+    *static_cast<bool*>(context) = false;
+    return CHM_ENUMERATOR_SUCCESS;
+}
+
+bool wholeFile(chmFile* handle) {
+    bool whole = true;
+    // A directory block that cannot be read ends the walk with 0.
+    const int walked = chm_enumerate(handle, CHM_ENUMERATE_ALL, checkStoredEnd, &whole);
+    return whole && walked != 0;
+}
+
 }  // namespace
 
 std::unique_ptr<ChmArchive> ChmArchive::open(const QString& path, QString* error) {
@@ -34,7 +53,13 @@ std::unique_ptr<ChmArchive> ChmArchive::open(const QString& path, QString* error
                          .arg(path);
         return nullptr;
     }
-    return std::unique_ptr<ChmArchive>(new ChmArchive(handle));
+    auto archive = std::unique_ptr<ChmArchive>(new ChmArchive(handle));
+    if (!wholeFile(handle)) {
+        if (error)
+            *error = QStringLiteral("The help file %1 is damaged: it ends too soon.").arg(path);
+        return nullptr;
+    }
+    return archive;
 }
 
 ChmArchive::~ChmArchive() {

@@ -1,5 +1,6 @@
 #include "help/viewer/ChmBrowser.h"
 
+#include <QDesktopServices>
 #include <QTextDocument>
 
 #include "help/chm/HelpBook.h"
@@ -7,12 +8,20 @@
 namespace qx {
 namespace {
 const QString kScheme = QStringLiteral("chm");
+
+bool opensOnTheDesktop(const QString& scheme) {
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+           scheme == QLatin1String("mailto");
 }
+
+}  // namespace
 
 ChmBrowser::ChmBrowser(const chm::HelpBook* book, QWidget* parent)
     : QTextBrowser(parent), book_(book) {
-    setOpenLinks(true);
-    setOpenExternalLinks(true);
+    // Left to itself the browser would send chm: links to the desktop too.
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &ChmBrowser::follow);
 }
 
 QUrl ChmBrowser::urlOf(const QString& archivePath) {
@@ -22,6 +31,22 @@ QUrl ChmBrowser::urlOf(const QString& archivePath) {
     url.setPath(hash < 0 ? archivePath : archivePath.left(hash));
     if (hash >= 0) url.setFragment(archivePath.mid(hash + 1));
     return url;
+}
+
+QString ChmBrowser::archivePathOf(const QUrl& url) {
+    const QString anchor = url.fragment();
+    return anchor.isEmpty() ? url.path() : url.path() + QLatin1Char('#') + anchor;
+}
+
+void ChmBrowser::follow(const QUrl& link) {
+    // Relative links ("ordering.html", "#clock") are relative to the page shown.
+    const QUrl target = source().resolved(link);
+    const QString scheme = target.scheme().toLower();
+    if (opensOnTheDesktop(scheme)) {
+        QDesktopServices::openUrl(target);
+    } else if (scheme == kScheme) {
+        emit pageLinkClicked(archivePathOf(target));
+    }
 }
 
 QVariant ChmBrowser::loadResource(int type, const QUrl& name) {

@@ -59,6 +59,7 @@ HelpWindow::HelpWindow(const chm::HelpBook* book, const QString& title, const QS
         if (ok && !page.trimmed().isEmpty()) showTopic(page.trimmed());
     });
     jump_->setObjectName(QStringLiteral("jumpUrl"));
+    connect(browser_, &ChmBrowser::pageLinkClicked, this, &HelpWindow::showTopic);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
@@ -204,8 +205,7 @@ void HelpWindow::showNote(const QString& text) {
 }
 
 QString HelpWindow::currentTopic() const {
-    const QUrl url = browser_->source();
-    return url.fragment().isEmpty() ? url.path() : url.path() + QLatin1Char('#') + url.fragment();
+    return ChmBrowser::archivePathOf(browser_->source());
 }
 
 void HelpWindow::removeJumpItem() {

@@ -13,6 +13,10 @@ class HelpBook;
 }
 class ChmBrowser;
 
+// The viewer's own name, the title of its popups and of a window whose file
+// cannot be read.
+inline const QString kViewerTitle = QStringLiteral("Quiltrix Help");
+
 // The viewer's window: contents, index and search beside the page, with back
 // and forward. Without a book (the file could not be read) it shows why.
 class HelpWindow : public QMainWindow {

@@ -2,8 +2,10 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
+#include "help/viewer/HelpWindow.h"
 #include "platform/qt/OleColor.h"
 
 namespace qx {
@@ -45,7 +47,7 @@ TextPopup::TextPopup(const QString& text, quint32 textColor, quint32 backColor, 
     colours.setColor(QPalette::Window, fromBgr(backColor, QColor(255, 255, 225)));
     setPalette(colours);
     setAutoFillBackground(true);
-    setWindowTitle(QStringLiteral("Quiltrix Help"));
+    setWindowTitle(kViewerTitle);
 }
 
 void TextPopup::showAt(const QPoint& position) {
@@ -62,6 +64,14 @@ void TextPopup::showAt(const QPoint& position) {
 
 void TextPopup::mousePressEvent(QMouseEvent*) {
     close();
+}
+
+void TextPopup::keyPressEvent(QKeyEvent* event) {
+    // A label passes keys on, so the popup's own Esc handling never sees them.
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QLabel::keyPressEvent(event);
 }
 
 void TextPopup::hideEvent(QHideEvent* event) {

@@ -4,8 +4,8 @@
 
 namespace qx {
 
-// A small text window at a screen position that closes on the next click,
-// like a tooltip the reader dismisses.
+// A small text window at a screen position that stays until the reader
+// clicks (on it or anywhere else) or presses Esc.
 class TextPopup : public QLabel {
     Q_OBJECT
 public:
@@ -19,6 +19,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 };
 

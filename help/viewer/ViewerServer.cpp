@@ -1,6 +1,5 @@
 #include "help/viewer/ViewerServer.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -89,7 +88,7 @@ HelpWindow& ViewerServer::ensureWindow() {
         if (book_) {
             if (const auto type = book_->windowType(windowType_)) title = type->caption;
         }
-        if (title.isEmpty()) title = QFileInfo(file_).completeBaseName();
+        if (title.isEmpty()) title = book_ ? QFileInfo(file_).completeBaseName() : kViewerTitle;
         window_ = new HelpWindow(book_.get(), title, windowType_, problem_);
         window_->setAttribute(Qt::WA_DeleteOnClose);
         if (book_) {
@@ -97,7 +96,7 @@ HelpWindow& ViewerServer::ensureWindow() {
                 type && !type->placement.isEmpty())
                 window_->setGeometry(type->placement);
         }
-        connect(window_, &HelpWindow::closed, this, &ViewerServer::quitWhenNothingShows,
+        connect(window_, &HelpWindow::closed, this, &ViewerServer::finishWhenNothingShows,
                 Qt::QueuedConnection);
     }
     return *window_;
@@ -108,7 +107,7 @@ quint64 ViewerServer::handle(const ViewerRequest& request) {
     if (request.command == Command::Close) {
         if (popup_) popup_->close();
         if (window_) window_->close();
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        emit finished();  // the program ends once the answer has gone back
         return 0;
     }
     if (request.command == Command::Popup) return showPopup(request);
@@ -190,16 +189,22 @@ quint64 ViewerServer::showPopup(const ViewerRequest& request) {
     if (text.isEmpty()) return 0;
     if (popup_) popup_->close();
     popup_ = new TextPopup(text, request.textColor, request.backColor, request.font);
-    connect(popup_, &TextPopup::closed, this, &ViewerServer::quitWhenNothingShows,
+    connect(popup_, &TextPopup::closed, this, &ViewerServer::finishWhenNothingShows,
             Qt::QueuedConnection);
     popup_->showAt(request.position);
     return quint64(popup_->winId());
 }
 
-void ViewerServer::quitWhenNothingShows() {
-    const bool windowShown = window_ && window_->isVisible();
-    const bool popupShown = popup_ && popup_->isVisible();
-    if (!windowShown && !popupShown) QCoreApplication::quit();
+bool ViewerServer::showsAnything() const {
+    return (window_ && window_->isVisible()) || (popup_ && popup_->isVisible());
+}
+
+void ViewerServer::finishUnlessShownWithin(int ms) {
+    QTimer::singleShot(ms, this, &ViewerServer::finishWhenNothingShows);
+}
+
+void ViewerServer::finishWhenNothingShows() {
+    if (!showsAnything()) emit finished();
 }
 
 }  // namespace qx

@@ -37,12 +37,21 @@ public:
     quint64 handle(const ViewerRequest& request);
 
     HelpWindow* window() const;
+    // The help window or a popup is on the screen.
+    bool showsAnything() const;
+    // A viewer started before its first request finishes after `ms` unless
+    // it shows something by then.
+    void finishUnlessShownWithin(int ms);
+
+signals:
+    // Nothing of the viewer is left to show: the program may end.
+    void finished();
 
 private:
     HelpWindow& ensureWindow();
     void showLookup(const ViewerRequest& request, const QStringList& found);
     quint64 showPopup(const ViewerRequest& request);
-    void quitWhenNothingShows();
+    void finishWhenNothingShows();
     void serveConnection();
 
     QString file_;

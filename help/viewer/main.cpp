@@ -5,7 +5,6 @@
 // --serve waits for requests from the game on the viewer's local socket.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
 #include <cstdio>
 
 #include "help/ViewerClient.h"
@@ -91,10 +90,10 @@ int main(int argc, char* argv[]) {
         if (serve) return 1;
         // Started by hand: the file is still shown.
     }
+    QObject::connect(&server, &qx::ViewerServer::finished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     if (serve) {
-        QTimer::singleShot(kIdleStartMs, &server, [&server] {
-            if (!server.window()) QCoreApplication::quit();
-        });
+        server.finishUnlessShownWithin(kIdleStartMs);
     } else {
         server.handle(requestFrom(args));
     }

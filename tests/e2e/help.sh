@@ -40,6 +40,10 @@ E2E_PIDS+=("$viewer_pid")
 [ "$viewer_pid" != "$game" ] || e2e_fail "the viewer runs inside the game"
 sleep 1
 page_shows_shot "$viewer" || e2e_fail "the viewer does not show the How to Use page"
+# The help file's window type Main gives [60,40,1120,740]; with no window
+# manager the window stands exactly there.
+[ "$(e2e_window_pos "$viewer")" = "60 40" ] || e2e_fail "the viewer stands at $(e2e_window_pos "$viewer")"
+[ "$(e2e_window_size "$viewer")" = "1060x700" ] || e2e_fail "the viewer is $(e2e_window_size "$viewer")"
 
 e2e_log "a second choice goes to the same window and raises it"
 xdotool windowraise "$E2E_MAIN"
@@ -62,5 +66,13 @@ e2e_wait_exit "$game" 10
 sleep 0.5
 e2e_alive "$viewer_pid" || e2e_fail "the viewer ended with the game"
 [ "$(viewer_window)" = "$viewer" ] || e2e_fail "the viewer window is gone"
+
+e2e_log "the README's command, typed into a shell, reaches that viewer"
+command=$(grep -o "quiltrix-help --context 1 [^\`]*" "$(dirname "$0")/../../README.md") ||
+    e2e_fail "the README gives no command for the viewer"
+command=${command/path\/to\/Quiltrix.chm/$(dirname "$APP")/help/Quiltrix.chm}
+(cd "$E2E_TMP" && timeout 10 bash -c "$(dirname "$APP")/$command") ||
+    e2e_fail "'$command' did not hand its request to the running viewer"
+[ ! -e "$E2E_TMP/Main" ] || e2e_fail "the shell took '>Main' in '$command' for a redirection"
 
 e2e_log "passed"

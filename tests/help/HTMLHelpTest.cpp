@@ -32,7 +32,7 @@ public:
     bool reachable = true;
     bool isInstalled = true;
     quint64 window = 0x2a00007;
-    QString version = QStringLiteral("quiltrix-help 4.74.8702");
+    QString version = QStringLiteral("quiltrix-help 2.0.0");
 
     ViewerClient::Answer open(const QString& file, const QString& windowType,
                               const ViewerRequest& request) override {
@@ -190,6 +190,32 @@ TEST_F(HTMLHelpTest, BareNamesUseTheRegisteredFolderElseTheProgramsFolder) {
     EXPECT_FALSE(help.HHRegFileExists());
 }
 
+TEST_F(HTMLHelpTest, ARegisteredFolderWithoutItsClosingSlashStillFindsTheFile) {
+    const QString file = existingFile(QStringLiteral("library/Reg.chm"));
+    ASSERT_TRUE(HelpRegistry(HelpRegistry::defaultPath())
+                    .set(QStringLiteral("Reg.chm"), QFileInfo(file).absolutePath()));
+    help.HHCheckRegistry(QStringLiteral("Reg.chm"));
+    EXPECT_TRUE(help.HHRegFileExists());
+    help.CHMFile = QStringLiteral("Reg.chm");
+    help.HHDisplayTopicID(nullptr);
+    ASSERT_EQ(viewer->calls.size(), 1u);
+    EXPECT_EQ(viewer->calls[0].file, file);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(HTMLHelpTest, AnEmptyFileNameNeverOpensAnEarlierLookup) {
+    const QString registered = existingFile(QStringLiteral("library/Reg.chm"));
+    help.HHRegister(registered);
+    help.HHCheckRegistry(QStringLiteral("Reg.chm"));
+    ASSERT_EQ(help.HHRegFileName(), QStringLiteral("Reg.chm"));
+    help.CHMFile.clear();
+    help.HHDisplayTopicID(nullptr);
+    EXPECT_TRUE(viewer->calls.empty());
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, QStringLiteral(" is not a valid HTML Help file."));
+    EXPECT_EQ(shown[1].text, missingText(QString()));
+}
+
 TEST_F(HTMLHelpTest, RegisteringTellsWhenNothingNeedsDoing) {
     const QString file = existingFile(QStringLiteral("Lib.chm"));
     help.HHRegister(file);
@@ -340,14 +366,14 @@ TEST(HelpVersions, FormatsAndComparesPartByPartAsNumbers) {
 }
 
 TEST_F(HTMLHelpTest, MinimumConfigurationKeepsTheVersionsReadOnAnUnknownCode) {
-    EXPECT_EQ(help.HHVersion(), QStringLiteral("4.74.8702.00"));
-    EXPECT_EQ(help.HHFriendlyName(), QStringLiteral("1.3"));
+    EXPECT_EQ(help.HHVersion(), QStringLiteral("2.00.0000"));
+    EXPECT_EQ(help.HHFriendlyName(), QStringLiteral("unknown"));
     EXPECT_EQ(help.IEFriendlyName(), QStringLiteral("unknown"));
     EXPECT_TRUE(help.HHVerifyMinConfig(26, 273));
     EXPECT_TRUE(help.HHVerifyMinConfig(16, 256));
     EXPECT_FALSE(help.HHVerifyMinConfig(27, 256));
     EXPECT_FALSE(help.HHVerifyMinConfig(16, 300));
-    EXPECT_EQ(help.HHVersion(), QStringLiteral("4.74.8702.00"));
+    EXPECT_EQ(help.HHVersion(), QStringLiteral("2.00.0000"));
     EXPECT_FALSE(help.IEVersion().isEmpty());
     EXPECT_TRUE(shown.empty());
 }

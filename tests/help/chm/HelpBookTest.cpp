@@ -85,5 +85,24 @@ TEST(HelpBookOpen, MissingEmptyAndDamagedFilesAreRefusedWithAReason) {
     }
 }
 
+TEST(HelpBookOpen, AFileCutShortAnywhereIsDamaged) {
+    QFile built(kBuiltFile);
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    const QByteArray whole = built.readAll();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Quiltrix.chm"));
+    // Early cuts lose the directory, late ones only the compressed pages' end.
+    for (const qsizetype kept : {qsizetype(700), qsizetype(5000), whole.size() / 2,
+                                 whole.size() * 9 / 10, whole.size() - 1}) {
+        QFile cut(path);
+        ASSERT_TRUE(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        cut.write(whole.left(kept));
+        cut.close();
+        QString error;
+        EXPECT_FALSE(HelpBook::open(path, &error)) << kept;
+        EXPECT_TRUE(error.contains(QStringLiteral("is damaged"))) << kept << error.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace qx::chm

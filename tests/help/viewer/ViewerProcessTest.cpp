@@ -89,10 +89,15 @@ TEST_F(ViewerProcessTest, ADamagedFileIsTheViewersProblemNotTheGames) {
     help.HHClose();
 }
 
-TEST_F(ViewerProcessTest, TheViewerReportsItsVersion) {
+TEST_F(ViewerProcessTest, TheViewerReportsItsVersionAndMeetsEveryKnownViewerCode) {
     HTMLHelp help;
     EXPECT_TRUE(help.HHInstalled());
     EXPECT_FALSE(help.HHVersion().isEmpty());
+    for (int code = 16; code <= 26; ++code) EXPECT_TRUE(help.HHVerifyMinConfig(code, 273)) << code;
+    EXPECT_TRUE(help.HHVerifyMinConfig(16, 256));
+    EXPECT_FALSE(help.HHVerifyMinConfig(15, 256)) << "not a viewer code";
+    EXPECT_FALSE(help.HHVerifyMinConfig(27, 256));
+    EXPECT_FALSE(help.HHVerifyMinConfig(16, 274)) << "not a browser code";
     EXPECT_TRUE(shown.empty());
 }
 

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTreeWidget>
 
@@ -28,6 +32,58 @@ ViewerRequest contextRequest(quint32 id) {
     ViewerRequest r = request(Command::Context);
     r.context = id;
     return r;
+}
+
+// Stands in for the desktop's browser and mail program while it lives.
+class DesktopRecorder : public QObject {
+    Q_OBJECT
+public:
+    DesktopRecorder() {
+        for (const char* scheme : kSchemes)
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    }
+    ~DesktopRecorder() override {
+        for (const char* scheme : kSchemes)
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+
+private:
+    static constexpr const char* kSchemes[] = {"http", "https", "mailto", "chm", "file"};
+};
+
+// Clicks the page's first link to `href` as a reader would; false when the
+// page has none.
+bool clickLink(ChmBrowser* browser, const QString& href) {
+    QTextDocument* page = browser->document();
+    for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().anchorHref() != href) continue;
+            QTextCursor cursor(page);
+            cursor.setPosition(fragment.position() + fragment.length() / 2);
+            browser->setTextCursor(cursor);
+            browser->ensureCursorVisible();
+            QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                              browser->cursorRect(cursor).center());
+            return true;
+        }
+    }
+    return false;
+}
+
+// A copy of the built help file holding only its first `bytes`.
+QString truncatedHelpFile(const QTemporaryDir& dir, qint64 bytes) {
+    QFile built(kBuiltFile);
+    if (!built.open(QIODevice::ReadOnly)) return {};
+    const QString path = dir.filePath(QStringLiteral("Quiltrix.chm"));
+    QFile cut(path);
+    if (!cut.open(QIODevice::WriteOnly)) return {};
+    cut.write(built.read(bytes));
+    return path;
 }
 
 class ViewerWindowTest : public ::testing::Test {
@@ -58,6 +114,59 @@ TEST_F(ViewerWindowTest, ContextNumbersOpenTheirPagesInOneWindow) {
     server.handle(contextRequest(99));
     EXPECT_TRUE(window->browser()->toPlainText().contains(
         QStringLiteral("no topic for context number 99")));
+}
+
+TEST_F(ViewerWindowTest, TheWindowTakesThePlaceAndSizeOfItsWindowType) {
+    server.handle(contextRequest(1));
+    // Main is [60,40,1120,740]: left, top, right and bottom.
+    EXPECT_EQ(server.window()->geometry(), QRect(60, 40, 1060, 700));
+}
+
+TEST_F(ViewerWindowTest, LinksBetweenPagesOpenInTheViewerWithHistory) {
+    DesktopRecorder desktop;
+    server.handle(contextRequest(1));
+    HelpWindow* window = server.window();
+    ChmBrowser* browser = window->browser();
+    ASSERT_TRUE(clickLink(browser, QStringLiteral("ordering.html")));
+    EXPECT_EQ(window->currentTopic(), QStringLiteral("/ordering.html"));
+    ASSERT_TRUE(clickLink(browser, QStringLiteral("license.html")));
+    EXPECT_EQ(window->currentTopic(), QStringLiteral("/license.html"));
+    browser->backward();
+    EXPECT_EQ(window->currentTopic(), QStringLiteral("/ordering.html"));
+    browser->backward();
+    EXPECT_EQ(window->currentTopic(), QStringLiteral("/howto.html"));
+    browser->forward();
+    EXPECT_EQ(window->currentTopic(), QStringLiteral("/ordering.html"));
+
+    const struct {
+        const char* link;
+        const char* page;  // where the viewer is afterwards
+    } inside[] = {
+        {"chm:/howto.html#clock", "/howto.html#clock"},
+        {"#hint", "/howto.html#hint"},
+        {"license.html", "/license.html"},
+        {"missing.html", "/license.html"},  // a note says so; the page stays in the history
+    };
+    for (const auto& c : inside) {
+        emit browser->anchorClicked(QUrl(QString::fromUtf8(c.link)));
+        EXPECT_EQ(window->currentTopic(), QString::fromUtf8(c.page)) << c.link;
+    }
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("not in this help file")));
+    EXPECT_TRUE(desktop.opened.isEmpty()) << "links inside the file never leave the viewer";
+}
+
+TEST_F(ViewerWindowTest, OnlyWebAndMailAddressesGoToTheDesktop) {
+    DesktopRecorder desktop;
+    server.handle(contextRequest(6));
+    ChmBrowser* browser = server.window()->browser();
+    const QList<QUrl> outside{QUrl(QStringLiteral("https://example.org/quiltrix")),
+                              QUrl(QStringLiteral("http://example.org/")),
+                              QUrl(QStringLiteral("mailto:someone@example.org"))};
+    for (const QUrl& url : outside) emit browser->anchorClicked(url);
+    for (const char* never : {"file:///etc/passwd", "javascript:alert(1)", "ftp://example.org/"})
+        emit browser->anchorClicked(QUrl(QString::fromUtf8(never)));
+    EXPECT_EQ(desktop.opened, outside);
+    EXPECT_EQ(server.window()->currentTopic(), QStringLiteral("/ordering.html"));
 }
 
 TEST_F(ViewerWindowTest, PicturesAndStylesComeFromTheFileAndNeverFromTheDisk) {
@@ -146,6 +255,45 @@ TEST_F(ViewerWindowTest, PopupsShowTheirTextAndZeroColoursAreTheDefaults) {
     EXPECT_EQ(server.window(), nullptr) << "a popup opens no help window";
 }
 
+TEST_F(ViewerWindowTest, APopupStaysUntilDismissedAndOnlyThenTheViewerFinishes) {
+    QSignalSpy finished(&server, &ViewerServer::finished);
+    ViewerRequest popup = request(Command::Popup);
+    popup.popupText = QStringLiteral("Stays");
+    popup.position = QPoint(50, 60);
+    ASSERT_NE(server.handle(popup), 0u);
+    auto* shown = qobject_cast<TextPopup*>(QApplication::activePopupWidget());
+    ASSERT_NE(shown, nullptr);
+
+    server.finishUnlessShownWithin(0);  // the wait of a viewer started for the game runs out
+    QTest::qWait(20);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_TRUE(server.showsAnything());
+    EXPECT_EQ(finished.count(), 0);
+
+    QTest::keyClick(shown, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "Esc closes the popup";
+    EXPECT_TRUE(finished.wait(2000));
+}
+
+TEST(ViewerWindowProblems, AViewerWithNothingToShowFinishesWhenItsWaitRunsOut) {
+    ViewerServer server(kBuiltFile, QStringLiteral("Main"));
+    QSignalSpy finished(&server, &ViewerServer::finished);
+    server.finishUnlessShownWithin(0);
+    EXPECT_TRUE(finished.wait(2000));
+}
+
+TEST(ViewerWindowProblems, AFileCutShortIsCalledDamaged) {
+    QTemporaryDir dir;
+    ViewerServer server(truncatedHelpFile(dir, QFileInfo(kBuiltFile).size() * 9 / 10),
+                        QStringLiteral("Main"));
+    EXPECT_NE(server.handle(contextRequest(1)), 0u);
+    std::unique_ptr<HelpWindow> window(server.window());
+    EXPECT_TRUE(window->browser()->toPlainText().contains(QStringLiteral("is damaged")))
+        << window->browser()->toPlainText().toStdString();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quiltrix Help"));
+    EXPECT_EQ(window->contentsTree()->topLevelItemCount(), 0);
+}
+
 TEST(ViewerWindowProblems, ADamagedFileIsExplainedInTheWindow) {
     QTemporaryDir dir;
     const QString damaged = dir.filePath(QStringLiteral("Damaged.chm"));
@@ -157,7 +305,7 @@ TEST(ViewerWindowProblems, ADamagedFileIsExplainedInTheWindow) {
     EXPECT_NE(server.handle(contextRequest(1)), 0u);
     std::unique_ptr<HelpWindow> window(server.window());
     EXPECT_TRUE(window->browser()->toPlainText().contains(QStringLiteral("is damaged")));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Damaged"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quiltrix Help")) << "the viewer's own name";
 }
 
 TEST(ViewerRequestLine, EveryFieldSurvivesTheTrip) {
@@ -185,3 +333,5 @@ TEST(ViewerRequestLine, EveryFieldSurvivesTheTrip) {
 
 }  // namespace
 }  // namespace qx
+
+#include "ViewerWindowTest.moc"
