@@ -13,7 +13,8 @@ HintBoxDrag::HintBoxDrag(PictureBox& hintBox, QWidget& playArea, PlayRules& rule
       playArea_(playArea),
       rules_(rules),
       outline_(new QRubberBand(QRubberBand::Rectangle, hintBox.parentWidget())) {
-    outline_->setObjectName(QStringLiteral("hintBoxOutline"));
+    // Qt's name for a drag outline: assistive technology passes over it.
+    outline_->setObjectName(QStringLiteral("qt_rubberband"));
     outline_->setAttribute(Qt::WA_TransparentForMouseEvents);
     outline_->hide();
     connect(

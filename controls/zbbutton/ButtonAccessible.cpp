@@ -46,7 +46,15 @@ QString spokenCaption(const QString& caption) {
     return spoken.simplified();
 }
 
-ButtonAccessible::ButtonAccessible(zbButtons_H* button) : QAccessibleWidget(button) {}
+ButtonAccessible::ButtonAccessible(zbButtons_H* button)
+    : QAccessibleWidget(button), spokenChecked_(button->Value()) {}
+
+bool ButtonAccessible::takeCheckedChange() {
+    const bool checked = button()->Value();
+    if (checked == spokenChecked_) return false;
+    spokenChecked_ = checked;
+    return true;
+}
 
 zbButtons_H* ButtonAccessible::button() const {
     return static_cast<zbButtons_H*>(widget());
@@ -69,6 +77,7 @@ QAccessible::State ButtonAccessible::state() const {
     if (b->Mode() != zbButtons_H::CommandMode) {
         s.checkable = true;
         s.checked = b->Value();
+        spokenChecked_ = b->Value();  // what the reader now knows
     }
     s.pressed = b->state().hasFlag(kPressed);
     s.defaultButton = b->isDefault();
@@ -144,6 +153,9 @@ void installButtonAccessibility() {
 void announceButtonChange(zbButtons_H* button, const QString& key) {
     if (!QAccessible::isActive()) return;
     if (key == QLatin1String("Value")) {
+        auto* iface =
+            dynamic_cast<ButtonAccessible*>(QAccessible::queryAccessibleInterface(button));
+        if (!iface || !iface->takeCheckedChange()) return;
         QAccessible::State changed;
         changed.checked = true;
         QAccessibleStateChangeEvent event(button, changed);

@@ -31,10 +31,17 @@ public:
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;
 
+    // True once for each change of the checked state since a reader last
+    // heard or asked it: a group clearing its other members changes nothing
+    // for most of them.
+    bool takeCheckedChange();
+
 private:
     zbButtons_H* button() const;
     QString clickAction() const;
     QString shortcut() const;
+
+    mutable bool spokenChecked_;
 };
 
 // Gives every zbButtons_H its interface from now on; a second call does nothing.
