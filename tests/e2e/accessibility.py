@@ -178,6 +178,11 @@ class Events:
             time.sleep(0.02)
         fail("no %s %s=%d from %r; heard %r" % (kind, "detail", detail, name, self.heard))
 
+    def never(self, kind, name):
+        self.pump(0.3)
+        if any(k.startswith(kind) and n == name for k, n, _ in self.heard):
+            fail("%r announced %s though it did not change" % (name, kind))
+
     def close(self):
         R.Registry.deregisterEventListener(self.hear, *self.kinds)
 
@@ -343,6 +348,7 @@ def main_window():
     act(rectangular, "Toggle")
     events.wait("object:state-changed:checked", "Rectangular", 1)
     events.wait("object:state-changed:checked", "Easy Jigsaw", 0)
+    events.never("object:state-changed:checked", "Hard Jigsaw")
     expect_state(easy, R.STATE_CHECKED, False)
     # With no window manager the main window takes the keyboard when clicked.
     x, y, w, h = extents(area)

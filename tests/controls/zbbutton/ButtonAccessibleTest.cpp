@@ -118,6 +118,23 @@ TEST(ButtonAccessible, StateShowsPressedDefaultFocusedAndDisabled) {
     EXPECT_FALSE(s.focused);
 }
 
+TEST(ButtonAccessible, CheckedChangeIsTakenOnceAndOnlyWhenReal) {
+    QWidget form;
+    auto* b = new zbButtons_H(&form);
+    b->setMode(zbButtons_H::CheckMode);
+    auto* iface = dynamic_cast<ButtonAccessible*>(interfaceOf(b));
+    ASSERT_NE(iface, nullptr);
+    b->setValue(false);  // no change
+    EXPECT_FALSE(iface->takeCheckedChange());
+    b->setValue(true);
+    EXPECT_TRUE(iface->takeCheckedChange());
+    EXPECT_FALSE(iface->takeCheckedChange());
+    // Loaded or set unseen, then read by a reader: nothing left to tell.
+    b->setValue(false);
+    EXPECT_FALSE(iface->state().checked);
+    EXPECT_FALSE(iface->takeCheckedChange());
+}
+
 TEST(ButtonAccessible, ActionClicksAsTheMouseDoes) {
     const struct {
         long mode;
