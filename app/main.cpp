@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "app/CommandLine.h"
@@ -15,6 +16,7 @@
 #include "platform/qt/SingleInstanceLock.h"
 #include "shell/Accessibility.h"
 #include "shell/FormClient.h"
+#include "shell/LoadAside.h"
 #include "shell/Program.h"
 #include "shell/ProgramInfo.h"
 
@@ -56,6 +58,24 @@ QStringList firstPictures(const std::optional<qx::FormDesign>& start) {
     return paths;
 }
 
+// The game from its Start window to its end; the lock is held throughout.
+int runGame(std::optional<qx::FormDesign> startDesign) {
+    qx::SingleInstanceLock lock;
+    qx::Program program(lock);
+    try {
+        if (!(startDesign ? program.begin(std::move(*startDesign)) : program.begin())) return 0;
+    } catch (const qx::DesignError& error) {
+        qx::showProgramMessage(nullptr, QString::fromUtf8(error.what()), qx::MessageIcon::Critical);
+        return 1;
+    }
+    // Set once the borderless Start window is up (it has no caption to show
+    // it in), still before anything is painted.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(qx::readOwnPicture(kIconPath))));
+    // A stop that came while a start-up box was open ends the program here.
+    if (qx::QuitOnSignals::stopRequested()) return 0;
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,16 +98,13 @@ int main(int argc, char** argv) {
     const qx::QuitOnSignals quitOnSignals;
     qx::installAccessibility();
 
-    qx::SingleInstanceLock lock;
-    qx::Program program(lock);
-    try {
-        if (!(startDesign ? program.begin(std::move(*startDesign)) : program.begin())) return 0;
-    } catch (const qx::DesignError& error) {
-        qx::showProgramMessage(nullptr, QString::fromUtf8(error.what()), qx::MessageIcon::Critical);
-        return 1;
+    const int status = runGame(std::move(startDesign));
+    // The windows, the lock and its socket are gone. A picture load a stop
+    // left behind still runs on its thread: end here, before the decoders it
+    // uses are torn down under it.
+    if (qx::PictureLoadsLeftRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
     }
-    // Set once the borderless Start window is up (it has no caption to show
-    // it in), still before anything is painted.
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(qx::readOwnPicture(kIconPath))));
-    return QApplication::exec();
+    return status;
 }

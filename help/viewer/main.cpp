@@ -9,6 +9,7 @@
 
 #include "help/ViewerClient.h"
 #include "help/viewer/ViewerServer.h"
+#include "platform/qt/QuitOnSignals.h"
 #include "quiltrix/Version.h"
 
 namespace {
@@ -53,6 +54,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quiltrix-help"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // A stop ends the viewer in any state, its lock and socket removed.
+    const qx::QuitOnSignals quitOnSignals;
 
     QCommandLineParser args;
     args.setApplicationDescription(QStringLiteral("Shows a compiled help file."));

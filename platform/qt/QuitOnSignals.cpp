@@ -4,9 +4,12 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
+#include <QWidget>
 #include <array>
+#include <atomic>
 #include <cerrno>
 
 namespace qx {
@@ -17,6 +20,7 @@ constexpr std::array kStopSignals{SIGTERM, SIGINT, SIGHUP};
 int wakeRead = -1;
 int wakeWrite = -1;
 std::array<struct sigaction, kStopSignals.size()> previous{};
+std::atomic<bool> stopped{false};
 
 extern "C" void onStopSignal(int) {
     const int saved = errno;
@@ -26,9 +30,29 @@ extern "C" void onStopSignal(int) {
     errno = saved;
 }
 
+// Each modal box or dialog runs an event loop of its own, inside the main
+// one or before it: they go first, so nothing waits for an answer that will
+// not come. Rejecting leaves each as if the player had cancelled it.
+void closeModalWindows() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+        if (QApplication::activePopupWidget() == popup) break;
+    }
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->hide();
+        if (QApplication::activeModalWidget() == modal) modal->hide();
+        if (QApplication::activeModalWidget() == modal) break;
+    }
+}
+
 }  // namespace
 
 QuitOnSignals::QuitOnSignals(QObject* parent) : QObject(parent) {
+    stopped.store(false);
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return;
     wakeRead = ends[0];
@@ -53,11 +77,19 @@ QuitOnSignals::~QuitOnSignals() {
     wakeRead = wakeWrite = -1;
 }
 
+bool QuitOnSignals::stopRequested() {
+    return stopped.load();
+}
+
 void QuitOnSignals::readSignals() {
     char bytes[16];
     while (::read(wakeRead, bytes, sizeof bytes) > 0) {
     }
-    QCoreApplication::quit();
+    stopped.store(true);
+    closeModalWindows();
+    // exit() rather than quit(): quit() does nothing before the main loop
+    // runs, and exit() ends every loop running now, nested ones too.
+    QCoreApplication::exit(0);
 }
 
 }  // namespace qx
