@@ -39,14 +39,10 @@ QAccessibleInterface* windowInterface(const QString& className, QObject* object)
 }  // namespace
 
 void installAccessibility() {
-    static const bool installed = [] {
-        installButtonAccessibility();
-        installSkinAccessibility();
-        installWidgetAccessibility();
-        QAccessible::installFactory(&windowInterface);
-        return true;
-    }();
-    (void)installed;
+    installButtonAccessibility();
+    installSkinAccessibility();
+    installWidgetAccessibility();
+    QAccessible::installFactory(&windowInterface);
 }
 
 }  // namespace qx

@@ -1,24 +1,12 @@
 #include "controls/zbbutton/ButtonAccessible.h"
 
-#include <QCoreApplication>
 #include <QKeySequence>
-#include <QMouseEvent>
-#include <QTimer>
 
 #include "controls/zbbutton/zbButtons_H.h"
+#include "platform/qt/AccessibleClick.h"
 
 namespace qx {
 namespace {
-
-// A left press or release at the middle of the button, as the mouse makes it.
-void sendMouse(zbButtons_H* button, QEvent::Type type) {
-    const QPointF centre = QRectF(button->rect()).center();
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton;
-    QMouseEvent event(type, centre, button->mapToGlobal(centre), Qt::LeftButton, held,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(button, &event);
-}
 
 QAccessibleInterface* buttonInterface(const QString& className, QObject* object) {
     if (className != QLatin1String(zbButtons_H::staticMetaObject.className())) return nullptr;
@@ -124,17 +112,10 @@ QStringList ButtonAccessible::actionNames() const {
 }
 
 void ButtonAccessible::doAction(const QString& actionName) {
-    zbButtons_H* b = button();
-    if (actionName != clickAction()) {
+    if (actionName == clickAction())
+        clickLikeTheMouse(button(), kActionPressTime);
+    else
         QAccessibleWidget::doAction(actionName);
-        return;
-    }
-    if (!b->isEnabled()) return;
-    // The press shows at once; the release, and with it the click, follows
-    // from the event loop, so that the caller is answered before whatever
-    // the click opens (a modal window, say) runs.
-    sendMouse(b, QEvent::MouseButtonPress);
-    QTimer::singleShot(kActionPressTime, b, [b] { sendMouse(b, QEvent::MouseButtonRelease); });
 }
 
 QStringList ButtonAccessible::keyBindingsForAction(const QString& actionName) const {
@@ -143,11 +124,7 @@ QStringList ButtonAccessible::keyBindingsForAction(const QString& actionName) co
 }
 
 void installButtonAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&buttonInterface);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(&buttonInterface);
 }
 
 void announceButtonChange(zbButtons_H* button, const QString& key) {

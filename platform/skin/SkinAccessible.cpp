@@ -120,11 +120,7 @@ QAccessibleInterface* skinInterface(const QString& className, QObject* object) {
 }  // namespace
 
 void installSkinAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&skinInterface);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(&skinInterface);
 }
 
 }  // namespace qx

@@ -1,11 +1,9 @@
 #include "shell/widgets/WidgetAccessible.h"
 
-#include <QCoreApplication>
 #include <QFontMetrics>
-#include <QMouseEvent>
-#include <QTimer>
 #include <algorithm>
 
+#include "platform/qt/AccessibleClick.h"
 #include "shell/widgets/DesignLabel.h"
 #include "shell/widgets/FrameBox.h"
 #include "shell/widgets/ImageBox.h"
@@ -38,15 +36,6 @@ QAccessibleInterface* widgetInterface(const QString& className, QObject* object)
     if (isClass(className, FrameBox::staticMetaObject))
         return new FrameAccessible(static_cast<FrameBox*>(object));
     return nullptr;
-}
-
-void sendMouse(QWidget* widget, QEvent::Type type) {
-    const QPointF centre = QRectF(widget->rect()).center();
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton;
-    QMouseEvent event(type, centre, widget->mapToGlobal(centre), Qt::LeftButton, held,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
 }
 
 }  // namespace
@@ -90,15 +79,10 @@ QStringList LabelAccessible::actionNames() const {
 }
 
 void LabelAccessible::doAction(const QString& actionName) {
-    if (actionName != pressAction() || !label()->isLink()) {
+    if (actionName == pressAction() && label()->isLink())
+        clickLikeTheMouse(label(), 0);
+    else
         QAccessibleWidget::doAction(actionName);
-        return;
-    }
-    if (!label()->isEnabled()) return;
-    // As a click does it; what the link opens runs after the caller has its answer.
-    DesignLabel* link = label();
-    sendMouse(link, QEvent::MouseButtonPress);
-    QTimer::singleShot(0, link, [link] { sendMouse(link, QEvent::MouseButtonRelease); });
 }
 
 void LabelAccessible::selection(int, int* startOffset, int* endOffset) const {
@@ -184,11 +168,7 @@ QPoint PictureAccessible::imagePosition() const {
 // ---- installing and announcing --------------------------------------------------
 
 void installWidgetAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&widgetInterface);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(&widgetInterface);
 }
 
 void announceCaptionChange(DesignLabel* label, const QString& before) {
