@@ -5,9 +5,10 @@
 include(GNUInstallDirs)
 
 install(TARGETS quiltrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The sound module is looked for beside the program.
+# The sound module is a private library of the game: it looks for it in
+# lib/games/quiltrix/ beside its own folder.
 if(TARGET quiltrix_audio)
-    install(TARGETS quiltrix_audio LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS quiltrix_audio LIBRARY DESTINATION lib/games/quiltrix)
 endif()
 if(TARGET quiltrix-help)
     install(TARGETS quiltrix-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -25,6 +26,8 @@ install(DIRECTORY ${desktop_dir}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/ico
 configure_file(${desktop_dir}/${app_id}.metainfo.xml ${PROJECT_BINARY_DIR}/${app_id}.metainfo.xml
                @ONLY)
 configure_file(${desktop_dir}/quiltrix.6.in ${PROJECT_BINARY_DIR}/quiltrix.6 @ONLY)
+configure_file(${desktop_dir}/quiltrix-help.6.in ${PROJECT_BINARY_DIR}/quiltrix-help.6 @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${app_id}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${PROJECT_BINARY_DIR}/quiltrix.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_BINARY_DIR}/quiltrix.6 ${PROJECT_BINARY_DIR}/quiltrix-help.6
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

@@ -11,6 +11,7 @@ PACKAGES=(
     libfontconfig-dev  # the start-up reads the font configuration ahead
     xvfb xauth xdotool x11-apps x11-utils imagemagick
     desktop-file-utils appstream
+    dpkg-dev lintian file  # the Debian package: cpack's dependency lookup, its checker
     clang libclang-rt-dev  # libFuzzer, for the fuzzing run of scripts/test.sh only
     libxcb1-dev  # the start-up timer under tools/startup
     dbus-daemon at-spi2-core python3-pyatspi  # the accessibility end-to-end test

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the Release build
-# with its unit, widget and end-to-end tests, then the whole suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzzing run of
-# the file readers (FUZZ_SECONDS each, 60 unless set).
+# with its unit, widget and end-to-end tests (the Debian package among them:
+# built, installed into this machine, started and removed again), then the
+# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then a short fuzzing run of the file readers (FUZZ_SECONDS each, 60 unless
+# set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,7 +18,8 @@ fi
 
 echo "== Release build and tests"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DQUILTRIX_BUILD_TESTS=ON -DQUILTRIX_BUILD_BENCH=ON -DQUILTRIX_E2E=ON >/dev/null
+    -DQUILTRIX_BUILD_TESTS=ON -DQUILTRIX_BUILD_BENCH=ON -DQUILTRIX_E2E=ON \
+    -DQUILTRIX_PACKAGE_TEST=ON >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 

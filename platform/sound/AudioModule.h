@@ -7,9 +7,10 @@
 namespace qx {
 
 // The default audio output from the quiltrix_audio module beside the
-// executable, loaded on the first call (Qt Multimedia and the sound server's
-// libraries come with it). Null when the module is missing or gives nothing:
-// the game then plays silently.
+// executable (or in ../lib/games/quiltrix/ once installed), loaded on the
+// first call (Qt Multimedia and the sound server's libraries come with it).
+// Null when the module is missing or gives nothing: the game then plays
+// silently.
 std::unique_ptr<ClipOutput> openAudioModuleOutput();
 
 // The name of the module's one entry point: ClipOutput* (*)().

@@ -16,7 +16,7 @@ ROOT=$DEST$PREFIX
 
 e2e_log "the installed tree"
 for f in bin/quiltrix share/applications/$ID.desktop share/metainfo/$ID.metainfo.xml \
-    share/man/man6/quiltrix.6 share/icons/hicolor/scalable/apps/$ID.svg; do
+    share/man/man6/quiltrix.6 share/man/man6/quiltrix-help.6 share/icons/hicolor/scalable/apps/$ID.svg; do
     [ -s "$ROOT/$f" ] || e2e_fail "missing $f"
 done
 for size in 16 32 48 64 128 256; do
@@ -42,8 +42,9 @@ appstreamcli validate --no-net "$ROOT/share/metainfo/$ID.metainfo.xml" >"$E2E_TM
     { cat "$E2E_TMP/as.log" >&2; e2e_fail "appstreamcli validate"; }
 man -l "$ROOT/share/man/man6/quiltrix.6" >/dev/null 2>&1 || e2e_fail "the man page does not format"
 
-e2e_log "the installed game starts and finds its help"
+e2e_log "the installed game starts and finds its help and its sound module"
 e2e_open_main_window "$ROOT/bin/quiltrix"
+e2e_expect_sound_module "$ROOT/lib/games/quiltrix/quiltrix_audio.so"
 if [ -e "$ROOT/bin/quiltrix-help" ]; then
     e2e_help_menu 75
     viewer=$(e2e_wait_viewer "Help > How to Use showed no viewer from the installed tree") || exit 1

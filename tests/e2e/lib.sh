@@ -16,11 +16,17 @@ e2e_fail() {
     exit 1
 }
 
-e2e_cleanup() {
+# Ends every program the run started.
+e2e_stop_programs() {
     local pid
     for pid in "${E2E_PIDS[@]:-}"; do
         [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
     done
+    E2E_PIDS=()
+}
+
+e2e_cleanup() {
+    e2e_stop_programs
     [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
     [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
 }
@@ -235,6 +241,20 @@ e2e_new_game() {
     xdotool type --delay 10 "$1"
     xdotool key Return
     e2e_wait_gone "$dialog" 10
+}
+
+# e2e_expect_sound_module <path>: in the game opened last, a new game and a
+# board move play a clip, which must load the sound module from that path.
+e2e_expect_sound_module() {
+    local i
+    e2e_solid_picture "#0000FF" sound.png
+    e2e_new_game "$E2E_PICTURE"
+    xdotool mousemove --sync $((E2E_CX + 84 + 16)) $((E2E_CY + 276 + 16)) click 1
+    for i in $(seq 1 50); do
+        grep -qF "$1" "/proc/$E2E_PID/maps" && return 0
+        sleep 0.1
+    done
+    e2e_fail "a board move did not load the sound module $1"
 }
 
 # The opening the game scripts share: the private X server, a plain blue
