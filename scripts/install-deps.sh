@@ -10,6 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev
     libfontconfig-dev  # the start-up reads the font configuration ahead
     xvfb xauth xdotool x11-apps x11-utils imagemagick
+    weston qt6-wayland  # the end-to-end walk on Wayland
     desktop-file-utils appstream
     dpkg-dev lintian file  # the Debian package: cpack's dependency lookup, its checker
     clang libclang-rt-dev  # libFuzzer, for the fuzzing run of scripts/test.sh only

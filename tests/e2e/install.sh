@@ -48,6 +48,6 @@ e2e_expect_sound_module "$ROOT/lib/games/quiltrix/quiltrix_audio.so"
 if [ -e "$ROOT/bin/quiltrix-help" ]; then
     e2e_help_menu 75
     viewer=$(e2e_wait_viewer "Help > How to Use showed no viewer from the installed tree") || exit 1
-    E2E_PIDS+=("$(xdotool getwindowpid "$viewer")")
+    E2E_PIDS+=("$(e2e_window_pid "$viewer")")
 fi
 e2e_log "ok"

@@ -1,9 +1,14 @@
 # Helpers for end-to-end tests: a private X server, the real executable, and
 # xdotool to drive it. Source this file; call e2e_setup first.
+# With E2E_SERVER=wayland the programs run on a Wayland compositor instead
+# (weston, drawn into the private X server): xdotool's pointer and keys reach
+# them through weston's window, screenshots work alike, and the windows are
+# found through weston's scene graph instead of X.
 set -euo pipefail
 
 E2E_TMP=""
 E2E_XVFB_PID=""
+E2E_WESTON_PID=""
 E2E_PIDS=()
 
 e2e_log() { echo "[e2e] $*" >&2; }
@@ -27,6 +32,7 @@ e2e_stop_programs() {
 
 e2e_cleanup() {
     e2e_stop_programs
+    [ -n "$E2E_WESTON_PID" ] && kill "$E2E_WESTON_PID" 2>/dev/null || true
     [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
     [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
 }
@@ -58,9 +64,58 @@ e2e_setup() {
     export HOME="$E2E_TMP/home"
     mkdir -p "$HOME"
     export QT_QPA_PLATFORM=xcb
-    unset QT_SCALE_FACTOR
+    unset QT_SCALE_FACTOR WAYLAND_DISPLAY
     e2e_log "X server on $DISPLAY"
+    if e2e_wayland; then e2e_start_weston; fi
 }
+
+e2e_wayland() { [ "${E2E_SERVER:-x11}" = wayland ]; }
+
+# weston on the whole X screen: no panel and a black background, so only the
+# programs' windows show; --debug opens the scene graph to weston-debug.
+e2e_start_weston() {
+    local i
+    cat >"$E2E_TMP/weston.ini" <<'INI'
+[core]
+idle-time=0
+[shell]
+background-color=0xff000000
+panel-position=none
+INI
+    weston --config="$E2E_TMP/weston.ini" --backend=x11-backend.so --use-pixman \
+        --socket=wayland-e2e --width=1280 --height=800 --debug >"$E2E_TMP/weston.log" 2>&1 &
+    E2E_WESTON_PID=$!
+    export WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland
+    for i in $(seq 1 150); do
+        weston-debug scene-graph 2>/dev/null | grep -q "background for output" && break
+        sleep 0.1
+    done
+    weston-debug scene-graph 2>/dev/null | grep -q "background for output" ||
+        { cat "$E2E_TMP/weston.log" >&2; e2e_fail "weston did not start"; }
+    e2e_log "weston on $DISPLAY"
+}
+
+# The top-level windows weston shows, one a line: "id pid x y width height
+# title" (the id is weston's view).
+e2e_wayland_views() {
+    weston-debug scene-graph 2>/dev/null | awk '
+        /^\tView [0-9]+ \(role xdg_toplevel, PID [0-9]+,/ {
+            pid = $6; sub(/,$/, "", pid)
+            id = $NF; sub(/\):$/, "", id)
+            title = ""
+            if (match($0, /top-level window \047.*\047( of |, 0x)/)) {
+                title = substr($0, RSTART + 18, RLENGTH - 18)
+                sub(/\047( of |, 0x)$/, "", title)
+            }
+            next
+        }
+        /^\t\tposition: / && id != "" {
+            gsub(/[(),]/, " ")
+            print id, pid, $2, $3, $5 - $2, $6 - $3, title
+            id = ""
+        }'
+}
+e2e_wayland_view() { e2e_wayland_views | awk -v id="$1" '$1 == id'; }
 
 # e2e_start <executable> -> sets E2E_LAST_PID
 e2e_start() {
@@ -88,7 +143,24 @@ e2e_wait_exit() {
 }
 
 # Visible top-level windows of a process, one id per line.
-e2e_windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
+e2e_windows_of() {
+    if e2e_wayland; then
+        e2e_wayland_views | awk -v pid="$1" '$2 == pid {print $1}'
+    else
+        xdotool search --onlyvisible --pid "$1" 2>/dev/null || true
+    fi
+}
+# e2e_windows_named <regex>: visible top-level windows whose title matches.
+e2e_windows_named() {
+    if e2e_wayland; then
+        e2e_wayland_views | awk -v re="$1" '{t = $0; for (i = 1; i <= 6; i++) sub(/^[^ ]+ /, "", t)} t ~ re {print $1}'
+    else
+        xdotool search --onlyvisible --name "$1" 2>/dev/null || true
+    fi
+}
+e2e_window_pid() {
+    if e2e_wayland; then e2e_wayland_view "$1" | awk '{print $2}'; else xdotool getwindowpid "$1"; fi
+}
 
 # e2e_wait_window_where <pid> <seconds> <test> [args...]: echoes the id of the
 # first visible window of the process for which `test <id> [args...]` holds.
@@ -109,6 +181,7 @@ e2e_wait_window_where() {
 e2e_is_sized() { [ "$(e2e_window_size "$1")" = "$2" ]; }
 e2e_is_wide() { [ "$(e2e_window_size "$1" | cut -dx -f1)" = "$2" ]; }
 e2e_is_named() { [ "$(e2e_window_name "$1")" = "$2" ]; }
+e2e_is_named_like() { [[ "$(e2e_window_name "$1")" == *"$2"* ]]; }
 e2e_is_any() { true; }
 
 # e2e_wait_window <pid> <width> <height> <seconds>
@@ -122,12 +195,34 @@ e2e_wait_any_window() { e2e_wait_window_where "$1" "$2" e2e_is_any; }
 e2e_wait_named_window() { e2e_wait_window_where "$1" "$3" e2e_is_named "$2"; }
 
 e2e_window_size() {
+    if e2e_wayland; then
+        e2e_wayland_view "$1" | awk '{print $5 "x" $6}'
+        return
+    fi
     xdotool getwindowgeometry --shell "$1" | awk -F= '/^WIDTH/{w=$2} /^HEIGHT/{h=$2} END{print w "x" h}'
 }
 e2e_window_pos() {
+    if e2e_wayland; then
+        e2e_wayland_view "$1" | awk '{print $3 " " $4}'
+        return
+    fi
     xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x " " y}'
 }
-e2e_window_name() { xdotool getwindowname "$1" 2>/dev/null || true; }
+e2e_window_name() {
+    if e2e_wayland; then
+        e2e_wayland_view "$1" | sed -E 's/^([^ ]+ ){6}//'
+        return
+    fi
+    xdotool getwindowname "$1" 2>/dev/null || true
+}
+# e2e_window_shown <window>: the window is still there and mapped.
+e2e_window_shown() {
+    if e2e_wayland; then
+        [ -n "$(e2e_wayland_view "$1")" ]
+    else
+        xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable"
+    fi
+}
 
 # e2e_click <window> <x> <y>: left click at window-relative coordinates.
 e2e_click() {
@@ -136,6 +231,53 @@ e2e_click() {
     x=$(( ${pos% *} + $2 ))
     y=$(( ${pos#* } + $3 ))
     xdotool mousemove --sync "$x" "$y" click 1
+}
+
+# e2e_stacking: visible top-level windows, topmost first.
+e2e_stacking() {
+    if e2e_wayland; then
+        e2e_wayland_views | awk '{print $1}'
+    else
+        xwininfo -root -children | awk '/^ +0x/{print $1}' | while read -r id; do echo $((id)); done
+    fi
+}
+# e2e_above <a> <b>: window a is stacked above window b.
+e2e_above() {
+    e2e_stacking | awk -v a="$1" -v b="$2" '$1==a{print "yes"; exit} $1==b{print "no"; exit}' | grep -q yes
+}
+# e2e_raise <window> <x> <y> [<x> <y>...]: brings the window to the front. On
+# Wayland only the compositor raises, so by a click at the first of the
+# window-relative spots that no other window covers, else through weston's
+# window switcher.
+e2e_raise() {
+    local id=$1 x y wx wy
+    shift
+    if ! e2e_wayland; then
+        xdotool windowraise "$id"
+        sleep 0.3
+        return
+    fi
+    read -r wx wy <<<"$(e2e_window_pos "$id")"
+    while [ $# -ge 2 ]; do
+        x=$((wx + $1)); y=$((wy + $2))
+        shift 2
+        if e2e_wayland_views | awk -v id="$id" -v x="$x" -v y="$y" '
+            $1 == id {exit 1}
+            x >= $3 && x < $3 + $5 && y >= $4 && y < $4 + $6 {exit 0}
+            END {if (NR == 0) exit 1}' >/dev/null; then
+            continue  # covered
+        fi
+        xdotool mousemove --sync "$x" "$y" click 1
+        sleep 0.3
+        return
+    done
+    # Covered all over: weston's window switcher (Super+Tab) goes round.
+    for x in 1 2 3 4 5 6; do
+        [ "$(e2e_stacking | head -n1)" = "$id" ] && return
+        xdotool key super+Tab
+        sleep 0.3
+    done
+    e2e_fail "could not bring window $id to the front"
 }
 
 # e2e_screenshot <file>: the whole screen as PNG.
@@ -158,15 +300,15 @@ e2e_find_colour() {
 
 # e2e_count_colour <png> <x> <y> <w> <h> <#RRGGBB>: how many pixels of that colour.
 e2e_count_colour() {
-    /usr/bin/convert "$1" -crop "${4}x${5}+${2}+${3}" +repage txt:- | grep -ci " $6 " || true
+    /usr/bin/convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fill black +opaque "$6" \
+        -fill white -opaque "$6" -format '%[fx:round(mean*w*h)]' info:
 }
 
 # e2e_wait_gone <window> <seconds>: fails unless the window is unmapped in time.
 e2e_wait_gone() {
     local id=$1 limit=$2 i
     for i in $(seq 1 $((limit * 10))); do
-        xdotool getwindowgeometry "$id" >/dev/null 2>&1 || return 0
-        xwininfo -id "$id" 2>/dev/null | grep -q "IsViewable" || return 0
+        e2e_window_shown "$id" || return 0
         sleep 0.1
     done
     e2e_fail "window $id still shown after ${limit}s"
@@ -194,7 +336,7 @@ e2e_help_menu() {
 e2e_wait_viewer() {
     local viewer="" i
     for i in $(seq 1 100); do
-        viewer=$(xdotool search --onlyvisible --name '^Quiltrix Help$' 2>/dev/null | head -n1 || true)
+        viewer=$(e2e_windows_named '^Quiltrix Help$' | head -n1)
         [ -n "$viewer" ] && break
         sleep 0.1
     done
@@ -212,10 +354,15 @@ e2e_start_game() {
 
 # e2e_press_start: presses START and waits for the main window (see above).
 e2e_press_start() {
-    local mx my height
     e2e_click "$E2E_START" $((452 + 36)) $((220 + 12))
     E2E_MAIN=$(e2e_wait_window_width "$E2E_PID" 800 10) || e2e_fail "main window did not appear"
     sleep 0.5
+    e2e_find_client
+}
+
+# e2e_find_client: E2E_CX, E2E_CY from where the main window is now.
+e2e_find_client() {
+    local mx my height
     read -r mx my <<<"$(e2e_window_pos "$E2E_MAIN")"
     height=$(e2e_window_size "$E2E_MAIN" | cut -dx -f2)
     E2E_CX=$((mx + 4))

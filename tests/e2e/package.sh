@@ -108,7 +108,7 @@ e2e_open_main_window /usr/games/quiltrix
 e2e_expect_sound_module /usr/lib/games/quiltrix/quiltrix_audio.so
 e2e_help_menu 75
 viewer=$(e2e_wait_viewer "Help > How to Use showed no viewer from the package") || exit 1
-E2E_PIDS+=("$(xdotool getwindowpid "$viewer")")
+E2E_PIDS+=("$(e2e_window_pid "$viewer")")
 e2e_stop_programs
 
 e2e_log "apt-get purge leaves nothing behind"
