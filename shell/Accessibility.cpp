@@ -28,11 +28,10 @@ QAccessibleInterface* windowInterface(const QString& className, QObject* object)
     const auto is = [&](const QMetaObject& type) {
         return className == QLatin1String(type.className());
     };
-    auto* window = static_cast<QWidget*>(object);
     if (is(Start::staticMetaObject) || is(frmMain::staticMetaObject))
-        return new WindowAccessible(window, QAccessible::Window);
+        return new WindowAccessible(static_cast<QWidget*>(object), QAccessible::Window);
     if (is(Win::staticMetaObject) || is(About::staticMetaObject))
-        return new WindowAccessible(window, QAccessible::Dialog);
+        return new WindowAccessible(static_cast<QWidget*>(object), QAccessible::Dialog);
     return nullptr;
 }
 
