@@ -177,6 +177,9 @@ void announceCaptionChange(DesignLabel* label, const QString& before) {
         QAccessibleEvent event(label, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
+    // An emptied label is a plain panel again, with no text to update.
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
+    if (!iface || !iface->textInterface()) return;
     QAccessibleTextUpdateEvent event(label, 0, before, label->Caption());
     QAccessible::updateAccessibility(&event);
 }
