@@ -6,6 +6,7 @@
 #include "platform/qt/InstanceBeacon.h"
 #include "platform/qt/ProgramMessage.h"
 #include "platform/qt/SingleInstanceLock.h"
+#include "platform/qt/WindowActivation.h"
 #include "shell/Start.h"
 #include "shell/WindowPlacement.h"
 #include "shell/frmMain.h"
@@ -35,13 +36,12 @@ bool Program::begin(FormDesign startDesign) {
     return false;
 }
 
-void Program::bringToFront() {
+void Program::bringToFront(const QString& activationToken) {
     QWidget* window = main_ ? static_cast<QWidget*>(main_.get()) : start_.data();
     if (!window) return;
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
-    window->raise();
-    window->activateWindow();
+    activateWithToken(*window, activationToken);
 }
 
 void Program::showMainWindow() {

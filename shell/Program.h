@@ -31,7 +31,7 @@ public:
 
 private:
     void showMainWindow();
-    void bringToFront();
+    void bringToFront(const QString& activationToken);
 
     SingleInstanceLock& lock_;
     QPointer<Start> start_;

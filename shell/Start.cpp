@@ -4,6 +4,7 @@
 #include "platform/qt/InstanceBeacon.h"
 #include "platform/qt/ProgramMessage.h"
 #include "platform/qt/SingleInstanceLock.h"
+#include "platform/qt/WindowActivation.h"
 #include "shell/ProgramInfo.h"
 #include "shell/WindowPlacement.h"
 
@@ -28,8 +29,9 @@ zbButtons_H& Start::Command2() {
 bool Start::Form_Load() {
     // Only a live copy refuses; without any place for a lock the game starts.
     if (lock_.tryAcquire() == LockOutcome::HeldByAnother) {
-        // The running copy comes forward behind the message.
-        InstanceBeacon::knock(lock_.path());
+        // The running copy comes forward behind the message, with the token
+        // our launcher gave us: on Wayland only that lets it come forward.
+        InstanceBeacon::knock(lock_.path(), takeLaunchActivationToken());
         showMessage(
             {nullptr, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kAlreadyRunning)});
         return false;

@@ -10,8 +10,10 @@
 #include <QFile>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <optional>
 
 namespace qx {
@@ -107,6 +109,52 @@ bool readLine(int fd, QByteArray* line, const QDeadlineTimer& deadline) {
     }
 }
 
+// One accepted connection of a LocalListener: reads until a line, the end of
+// the stream, too much, or the time runs out, then hands what it has over.
+class IncomingLine : public QObject {
+public:
+    IncomingLine(int fd, std::function<void(const QByteArray&)> done, QObject* parent)
+        : QObject(parent), socket_(fd), done_(std::move(done)) {
+        auto* readable = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(readable, &QSocketNotifier::activated, this, &IncomingLine::read);
+        QTimer::singleShot(LocalListener::kLineWaitMs, this, [this] { finish({}); });
+    }
+
+private:
+    void read() {
+        char chunk[256];
+        for (;;) {
+            const ssize_t n = ::recv(socket_.get(), chunk, sizeof chunk, 0);
+            if (n > 0) {
+                received_.append(chunk, n);
+                if (const qsizetype end = received_.indexOf('\n'); end >= 0) {
+                    QByteArray line = received_.left(end);
+                    if (line.endsWith('\r')) line.chop(1);
+                    return finish(line);
+                }
+                if (received_.size() > LocalListener::kMaxLine) return finish({});
+            } else if (n < 0 && errno == EINTR) {
+                continue;
+            } else if (n < 0 && errno == EAGAIN) {
+                return;  // more later
+            } else {
+                return finish({});  // closed (or failed) before a whole line
+            }
+        }
+    }
+    void finish(const QByteArray& line) {
+        if (finished_) return;
+        finished_ = true;
+        done_(line);
+        deleteLater();
+    }
+
+    Descriptor socket_;
+    std::function<void(const QByteArray&)> done_;
+    QByteArray received_;
+    bool finished_ = false;
+};
+
 }  // namespace
 
 bool sendLine(const QString& path, const QByteArray& line, int timeoutMs, QByteArray* answer) {
@@ -149,14 +197,13 @@ bool LocalListener::listen(const QString& socketPath) {
 
 void LocalListener::acceptAll() {
     for (;;) {
-        const int connection = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+        const int connection = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (connection < 0) {
             if (errno == EINTR) continue;
             return;  // nothing more waiting (or a transient error: the notifier comes back)
         }
-        ::close(connection);
-        emit connectionArrived();
-        if (fd_ < 0) return;  // a slot closed us
+        new IncomingLine(
+            connection, [this](const QByteArray& line) { emit lineArrived(line); }, this);
     }
 }
 

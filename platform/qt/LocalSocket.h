@@ -22,12 +22,17 @@ namespace qx {
 bool sendLine(const QString& path, const QByteArray& line, int timeoutMs,
               QByteArray* answer = nullptr);
 
-// A socket that listens for connections and drops each one as it arrives:
-// the arrival is the whole message.
+// A socket that listens for connections and reads one short line from each
+// (without waiting on it: a caller that says nothing holds up no one). Every
+// connection counts, whatever it says: one that closes, stalls or overruns
+// before a whole line arrives gives an empty line.
 class LocalListener : public QObject {
     Q_OBJECT
 
 public:
+    static constexpr qsizetype kMaxLine = 512;
+    static constexpr int kLineWaitMs = 1000;
+
     explicit LocalListener(QObject* parent = nullptr);
     ~LocalListener() override;
 
@@ -37,7 +42,8 @@ public:
     bool listen(const QString& socketPath);
 
 signals:
-    void connectionArrived();
+    // The line a connection sent, without its end of line.
+    void lineArrived(const QByteArray& line);
 
 private:
     void acceptAll();

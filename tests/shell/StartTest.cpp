@@ -5,6 +5,7 @@
 
 #include "WindowTestSupport.h"
 #include "controls/zbbutton/zbButtons_H.h"
+#include "platform/qt/InstanceBeacon.h"
 #include "platform/qt/SingleInstanceLock.h"
 #include "shell/Program.h"
 #include "shell/Start.h"
@@ -68,6 +69,38 @@ TEST_F(StartTest, ASecondCopyIsToldAndShowsNothing) {
     EXPECT_EQ(program.mainWindow(), nullptr);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->isVisible()) << qPrintable(w->objectName());
+}
+
+TEST_F(StartTest, ASecondCopyHandsItsLaunchersActivationTokenToTheRunningCopy) {
+    SingleInstanceLock running(lockPath());
+    ASSERT_EQ(running.tryAcquire(), LockOutcome::Acquired);
+    InstanceBeacon beacon(running.path());
+    ASSERT_TRUE(beacon.listen());
+    QSignalSpy knocked(&beacon, &InstanceBeacon::knocked);
+
+    qputenv("XDG_ACTIVATION_TOKEN", "launcher-token-42");
+    SingleInstanceLock mine(lockPath());
+    Program program(mine);
+    EXPECT_FALSE(program.begin());
+    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"))
+        << "the token must not be spent on this copy's own message";
+    ASSERT_TRUE(knocked.wait(2000));
+    EXPECT_EQ(knocked[0][0].toString(), QStringLiteral("launcher-token-42"));
+}
+
+TEST_F(StartTest, AKnockRestoresTheMinimisedWindowAndKeepsNoToken) {
+    SingleInstanceLock lock(lockPath());
+    Program program(lock);
+    ASSERT_TRUE(program.begin());
+    Start* start = program.startWindow();
+    start->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(InstanceBeacon::knock(lock.path(), QStringLiteral("token-1")));
+    for (int i = 0; i < 200 && (start->windowState() & Qt::WindowMinimized); ++i) QTest::qWait(10);
+    EXPECT_FALSE(start->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"))
+        << "a token the platform did not take must not reach programs started later";
+    start->close();
 }
 
 TEST_F(StartTest, WithNoPlaceForALockTheGameStartsSilently) {

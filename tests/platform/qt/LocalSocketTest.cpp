@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -87,17 +88,50 @@ TEST_F(LocalSocketTest, AListenerTakesOverAStaleFileHearsEachConnectionAndCleans
         EXPECT_TRUE(S_ISSOCK(info.st_mode));
         EXPECT_EQ(info.st_mode & 0777, 0600u) << "only its owner may knock";
 
-        QSignalSpy arrived(&listener, &LocalListener::connectionArrived);
+        QSignalSpy arrived(&listener, &LocalListener::lineArrived);
         EXPECT_TRUE(sendLine(path, "front\n", 1000));
-        EXPECT_TRUE(sendLine(path, "front\n", 1000));
+        EXPECT_TRUE(sendLine(path, "front abc\r\n", 1000));
         for (int i = 0; i < 200 && arrived.size() < 2; ++i) arrived.wait(10);
-        EXPECT_EQ(arrived.size(), 2);
+        ASSERT_EQ(arrived.size(), 2);
+        EXPECT_EQ(arrived[0][0].toByteArray(), "front");
+        EXPECT_EQ(arrived[1][0].toByteArray(), "front abc");
     }
     EXPECT_FALSE(QFile::exists(path)) << "the socket goes with its listener";
 
     LocalListener tooLong;
     EXPECT_FALSE(tooLong.listen(dir.filePath(QString(200, QLatin1Char('x')))));
     EXPECT_FALSE(sendLine(dir.filePath(QString(200, QLatin1Char('x'))), "front\n", 100));
+}
+
+TEST_F(LocalSocketTest, EveryConnectionCountsAndNoneHoldsUpTheNext) {
+    const QString path = dir.filePath(QStringLiteral("game.socket"));
+    LocalListener listener;
+    ASSERT_TRUE(listener.listen(path));
+    QSignalSpy arrived(&listener, &LocalListener::lineArrived);
+    QElapsedTimer clock;
+    clock.start();
+
+    // Says nothing and stays: counts once its time is up, as an empty line.
+    QLocalSocket silent;
+    silent.connectToServer(path);
+    ASSERT_TRUE(silent.waitForConnected(1000));
+    // Closes without a line, and overruns the longest line: empty lines too.
+    EXPECT_TRUE(sendLine(path, "front", 1000));
+    EXPECT_TRUE(sendLine(path, QByteArray(LocalListener::kMaxLine + 100, 'x'), 1000));
+    EXPECT_TRUE(sendLine(path, "front token\n", 1000));
+
+    for (int i = 0; i < 400 && arrived.size() < 3; ++i) arrived.wait(10);
+    ASSERT_EQ(arrived.size(), 3) << "the silent caller held up the others";
+    EXPECT_LT(clock.elapsed(), LocalListener::kLineWaitMs) << "the others waited for it";
+    QList<QByteArray> lines;
+    for (const auto& call : arrived) lines << call[0].toByteArray();
+    EXPECT_TRUE(lines.contains(QByteArray("front token")));
+    EXPECT_EQ(lines.count(QByteArray()), 2);
+
+    for (int i = 0; i < 300 && arrived.size() < 4; ++i) arrived.wait(10);
+    ASSERT_EQ(arrived.size(), 4);
+    EXPECT_EQ(arrived[3][0].toByteArray(), QByteArray());
+    EXPECT_GE(clock.elapsed(), LocalListener::kLineWaitMs - 50);
 }
 
 }  // namespace
