@@ -1,8 +1,9 @@
-# quiltrix_add_test(<name> SOURCES ... [LIBS ...] [QT])
+# quiltrix_add_test(<name> SOURCES ... [LIBS ...] [QT] [TIMEOUT s] [COST n])
 # One GoogleTest executable; every case becomes a CTest test. QT tests get the
-# offscreen platform and a main() that creates the QApplication first.
+# offscreen platform and a main() that creates the QApplication first. A high
+# COST makes a parallel ctest start a long test early instead of last.
 function(quiltrix_add_test name)
-    cmake_parse_arguments(T "QT" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "QT" "TIMEOUT;COST" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     if(T_QT)
@@ -13,6 +14,10 @@ function(quiltrix_add_test name)
     endif()
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
+    endif()
+    set(properties TIMEOUT ${T_TIMEOUT})
+    if(T_COST)
+        list(APPEND properties COST ${T_COST})
     endif()
     set(env "QT_QPA_PLATFORM=offscreen"
             "QUILTRIX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
@@ -25,5 +30,5 @@ function(quiltrix_add_test name)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
-        PROPERTIES TIMEOUT ${T_TIMEOUT})
+        PROPERTIES ${properties})
 endfunction()

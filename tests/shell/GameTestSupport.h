@@ -39,6 +39,18 @@ struct GameSnapshot {
     friend bool operator==(const GameSnapshot&, const GameSnapshot&) = default;
 };
 
+// One spot per piece outside the area scattered cells can reach
+// (55..519 x 55..376), so parked pieces never cover one still to be parked.
+inline constexpr QPoint kParking[] = {{528, 0},   {528, 88},  {528, 176}, {528, 264},
+                                      {528, 352}, {0, 385},   {88, 385},  {176, 385},
+                                      {264, 385}, {352, 385}, {440, 385}};
+// Where the solved picture is laid out: clear of every parking spot.
+inline constexpr QPoint kSolvedAt{110, 110};
+
+inline QPoint solvedCell(int row, int col, QPoint origin = kSolvedAt) {
+    return origin + QPoint(GridStep * col, GridStep * row);
+}
+
 // A shown main window whose picture dialog answers from a queue, whose
 // scatter has a fixed seed and whose requested sound clips are recorded.
 class GameTest : public WindowTest {
@@ -160,6 +172,29 @@ protected:
         moveTo(pointer);
         if (beforeDrop) beforeDrop();
         release(pointer);
+    }
+
+    // Every piece upright on its own parking spot, taken from the top down:
+    // the topmost piece not yet parked is never covered. Only right after a
+    // scatter: a piece dropped elsewhere may cover a parking spot.
+    void parkEveryPiece() {
+        ASSERT_LE(pieces().size(), std::size(kParking));
+        for (int k = 0; k < static_cast<int>(pieces().size()); ++k) {
+            placePiece(k, kParking[k]);
+            if (HasFatalFailure()) return;
+        }
+    }
+
+    // Lays the parked pieces out in order; `last` is dropped last.
+    void assemble(QPoint origin, int lastRow, int lastCol,
+                  const std::function<void()>& beforeLastDrop = {}) {
+        for (const Piece p : std::vector<Piece>(pieces())) {
+            if (p.Row == lastRow && p.Col == lastCol) continue;
+            placePiece(indexOf(p.Row, p.Col), solvedCell(p.Row, p.Col, origin));
+            if (HasFatalFailure()) return;
+        }
+        placePiece(indexOf(lastRow, lastCol), solvedCell(lastRow, lastCol, origin), true,
+                   beforeLastDrop);
     }
 
     GameSnapshot snapshot() {
