@@ -40,7 +40,9 @@ e2e_log "validators"
 desktop-file-validate "$ROOT/share/applications/$ID.desktop" || e2e_fail "desktop-file-validate"
 appstreamcli validate --no-net "$ROOT/share/metainfo/$ID.metainfo.xml" >"$E2E_TMP/as.log" 2>&1 ||
     { cat "$E2E_TMP/as.log" >&2; e2e_fail "appstreamcli validate"; }
-man -l "$ROOT/share/man/man6/quiltrix.6" >/dev/null 2>&1 || e2e_fail "the man page does not format"
+for page in quiltrix quiltrix-help; do
+    man -l "$ROOT/share/man/man6/$page.6" >/dev/null 2>&1 || e2e_fail "the $page man page does not format"
+done
 
 e2e_log "the installed game starts and finds its help and its sound module"
 e2e_open_main_window "$ROOT/bin/quiltrix"

@@ -299,9 +299,16 @@ e2e_find_colour() {
 }
 
 # e2e_count_colour <png> <x> <y> <w> <h> <#RRGGBB>: how many pixels of that colour.
+# Every other pixel goes black and that colour white (or, for black itself,
+# every other pixel white), so the mean brightness counts them.
 e2e_count_colour() {
-    /usr/bin/convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fill black +opaque "$6" \
-        -fill white -opaque "$6" -format '%[fx:round(mean*w*h)]' info:
+    local crop=("$1" -crop "${4}x${5}+${2}+${3}" +repage)
+    if [ "${6^^}" = "#000000" ]; then
+        /usr/bin/convert "${crop[@]}" -fill white +opaque "$6" -format '%[fx:round((1-mean)*w*h)]' info:
+    else
+        /usr/bin/convert "${crop[@]}" -fill black +opaque "$6" -fill white -opaque "$6" \
+            -format '%[fx:round(mean*w*h)]' info:
+    fi
 }
 
 # e2e_wait_gone <window> <seconds>: fails unless the window is unmapped in time.
