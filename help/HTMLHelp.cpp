@@ -200,17 +200,32 @@ void HTMLHelp::Display(QWidget* callingWindow, const QString& windowType, Viewer
     if (QWidget* owner = HHOwner(callingWindow)) request.ownerWindow = owner->window()->winId();
     const QString file =
         request.command == Command::Popup && request.popupSource.isEmpty() ? QString() : CHMFile;
-    const auto answer = HelpViewerLink::current().open(file, windowType.trimmed(), request);
-    wndHandle_ = answer.window;
-    if (!answer.reached) {
-        error(QStringLiteral("The help viewer did not open ") +
-              (file.isEmpty() ? QStringLiteral("the popup") : file) +
-              QStringLiteral(": it could not be started or it stopped."));
-        return;
-    }
     const OpenedViewer viewer{file, windowType.trimmed()};
+    // Known before it answers, so HHClose reaches a viewer still starting too.
     openedViewers().insert(viewer);
-    if (answer.window != 0) viewerWindows().insert(answer.window, viewer);
+    ++display_->pending;
+    // The game goes on while the viewer starts; its answer comes back here.
+    HelpViewerLink::current().open(
+        file, viewer.windowType, request,
+        [display = std::weak_ptr<DisplayState>(display_),
+         viewer](const ViewerClient::Answer& answer) {
+            const auto state = display.lock();
+            if (state) --state->pending;
+            if (answer.reached) {
+                if (state) state->window = answer.window;
+                if (answer.window != 0) viewerWindows().insert(answer.window, viewer);
+                return;
+            }
+            openedViewers().remove(viewer);
+            // A wrapper that has gone asked for nothing any more; a request
+            // that waited with an earlier one shares that one's message.
+            if (!state) return;
+            state->window = 0;
+            if (answer.joined) return;
+            error(QStringLiteral("The help viewer did not open ") +
+                  (viewer.file.isEmpty() ? QStringLiteral("the popup") : viewer.file) +
+                  QStringLiteral(": it could not be started or it stopped."));
+        });
 }
 
 void HTMLHelp::HHDisplayTopicURL(QWidget* callingWindow) {
@@ -318,8 +333,8 @@ void HTMLHelp::HHClose() {
 }
 
 quint64 HTMLHelp::HHWndHandle() const {
-    if (wndHandle_ == 0) exclaim(QStringLiteral("No HTML Help window handle to retrieve."));
-    return wndHandle_;
+    if (display_->window == 0) exclaim(QStringLiteral("No HTML Help window handle to retrieve."));
+    return display_->window;
 }
 
 void HTMLHelp::HHDeleteJumpURLSysMenu(quint64 helpWindow) {

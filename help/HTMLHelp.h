@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "help/ViewerRequest.h"
@@ -12,11 +13,16 @@ namespace qx {
 
 // Drives the help viewer program: holds the help file, a window type, a topic
 // and the lookup settings, checks the file before every display, hands the
-// viewer the command and reports problems in boxes titled "HTML Help Class".
+// viewer the command (never waiting for it: its answer comes later) and
+// reports problems in boxes titled "HTML Help Class".
 // Also registers help files, reads the viewer's and renderer's versions and
 // checks a minimum configuration.
 class HTMLHelp {
 public:
+    HTMLHelp() = default;
+    HTMLHelp(const HTMLHelp&) = delete;
+    HTMLHelp& operator=(const HTMLHelp&) = delete;
+
     static const QString& MessageTitle();
 
     QString CHMFile;   // a bare name is completed (see EnsureFileExists)
@@ -60,8 +66,12 @@ public:
     QString IEVersion();
     QString HHFriendlyName();
     QString IEFriendlyName();
-    // The viewer window of the last display, or 0 after a message.
+    // The viewer window of the last display the viewer answered, or 0 after
+    // a message.
     quint64 HHWndHandle() const;
+    // A display has been handed on and its viewer has not answered yet (the
+    // viewer starts while the game goes on).
+    bool DisplayPending() const { return display_->pending > 0; }
 
     void HHDisplayTopicURL(QWidget* callingWindow);
     void HHDisplayTopicID(QWidget* callingWindow);
@@ -112,7 +122,13 @@ private:
     QString regFileName_;
     QString regFilePath_;
     bool regFileExists_ = false;
-    quint64 wndHandle_ = 0;
+    // What the viewer answered; shared with the answers still on their way,
+    // which find it gone when the wrapper has gone.
+    struct DisplayState {
+        quint64 window = 0;
+        int pending = 0;
+    };
+    std::shared_ptr<DisplayState> display_ = std::make_shared<DisplayState>();
     QString hhVersion_;
     QString ieVersion_;
 };

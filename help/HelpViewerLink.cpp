@@ -27,15 +27,34 @@ QString ProgramViewerLink::defaultProgram() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/quiltrix-help");
 }
 
-ViewerClient::Answer ProgramViewerLink::open(const QString& file, const QString& windowType,
-                                             const ViewerRequest& request) {
-    if (!installed()) return {};
-    return ViewerClient::send(program_, file, windowType, request);
+ProgramViewerLink::~ProgramViewerLink() {
+    for (const QPointer<ViewerCall>& call : std::as_const(calls_)) delete call.data();
 }
 
-bool ProgramViewerLink::tell(const QString& file, const QString& windowType,
+ViewerCall& ProgramViewerLink::callFor(const QString& file, const QString& windowType) {
+    const QString key = file + QLatin1Char('>') + windowType.trimmed().toLower();
+    QPointer<ViewerCall>& call = calls_[key];
+    if (!call) {
+        call = new ViewerCall(program_, file, windowType, timing_, QCoreApplication::instance());
+        QObject::connect(call, &ViewerCall::idle, call, [this, key] {
+            if (ViewerCall* done = calls_.take(key)) done->deleteLater();
+        });
+    }
+    return *call;
+}
+
+void ProgramViewerLink::open(const QString& file, const QString& windowType,
+                             const ViewerRequest& request, ViewerClient::AnswerHandler done) {
+    if (!installed()) {
+        if (done) done({});
+        return;
+    }
+    callFor(file, windowType).add(request, std::move(done), true);
+}
+
+void ProgramViewerLink::tell(const QString& file, const QString& windowType,
                              const ViewerRequest& request) {
-    return ViewerClient::sendToRunning(viewerPlace(file, windowType).socket, request).has_value();
+    callFor(file, windowType).add(request, nullptr, false);
 }
 
 QString ProgramViewerLink::versionLine() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -8,16 +10,17 @@
 namespace qx {
 
 // How the help wrapper reaches the viewer program. The game uses the real
-// program beside it; tests put in their own link.
+// program beside it; tests put in their own link. Nothing waits: answers
+// come back through the handler, later.
 class HelpViewerLink {
 public:
     virtual ~HelpViewerLink() = default;
     // Hands the request to the viewer of the file in the window type,
-    // starting one when none runs.
-    virtual ViewerClient::Answer open(const QString& file, const QString& windowType,
-                                      const ViewerRequest& request) = 0;
-    // Hands the request only to a viewer already running; false when none.
-    virtual bool tell(const QString& file, const QString& windowType,
+    // starting one when none runs; `done` is told once how it went.
+    virtual void open(const QString& file, const QString& windowType, const ViewerRequest& request,
+                      ViewerClient::AnswerHandler done) = 0;
+    // Hands the request only to a viewer that runs or is being started.
+    virtual void tell(const QString& file, const QString& windowType,
                       const ViewerRequest& request) = 0;
     // The viewer's "--version" line; empty when it cannot be run.
     virtual QString versionLine() = 0;
@@ -33,19 +36,26 @@ public:
 // The quiltrix-help program at a path.
 class ProgramViewerLink : public HelpViewerLink {
 public:
-    explicit ProgramViewerLink(QString program) : program_(std::move(program)) {}
+    explicit ProgramViewerLink(QString program, const ViewerClient::Timing& timing = {})
+        : program_(std::move(program)), timing_(timing) {}
+    ~ProgramViewerLink() override;
     // quiltrix-help in the program's folder.
     static QString defaultProgram();
 
-    ViewerClient::Answer open(const QString& file, const QString& windowType,
-                              const ViewerRequest& request) override;
-    bool tell(const QString& file, const QString& windowType,
+    void open(const QString& file, const QString& windowType, const ViewerRequest& request,
+              ViewerClient::AnswerHandler done) override;
+    void tell(const QString& file, const QString& windowType,
               const ViewerRequest& request) override;
     QString versionLine() override;
     bool installed() override;
 
 private:
+    // The requests under way for the pair, one queue per viewer.
+    ViewerCall& callFor(const QString& file, const QString& windowType);
+
     QString program_;
+    ViewerClient::Timing timing_;
+    QHash<QString, QPointer<ViewerCall>> calls_;
 };
 
 }  // namespace qx

@@ -168,6 +168,100 @@ bool sendLine(const QString& path, const QByteArray& line, int timeoutMs, QByteA
     return !answer || readLine(socket.get(), answer, deadline);
 }
 
+LineExchange::LineExchange(const QString& path, const QByteArray& line, int timeoutMs,
+                           QObject* parent)
+    : QObject(parent), unsent_(line) {
+    deadline_ = new QTimer(this);
+    deadline_->setSingleShot(true);
+    connect(deadline_, &QTimer::timeout, this, [this] { finish(Outcome::NoAnswer); });
+    deadline_->start(timeoutMs);
+
+    const auto address = socketAddress(QFile::encodeName(path));
+    if (address) fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd_ < 0) {
+        finishSoon(Outcome::NobodyListens);
+        return;
+    }
+    int result;
+    do {
+        result = ::connect(fd_, reinterpret_cast<const sockaddr*>(&*address), sizeof *address);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        // A full queue of waiting connections: someone listens but takes none.
+        finishSoon(errno == EAGAIN ? Outcome::NoAnswer : Outcome::NobodyListens);
+        return;
+    }
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(fd_, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0) peerPid_ = peer.pid;
+    reader_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    reader_->setEnabled(false);
+    connect(reader_, &QSocketNotifier::activated, this, &LineExchange::readMore);
+    writer_ = new QSocketNotifier(fd_, QSocketNotifier::Write, this);
+    writer_->setEnabled(false);
+    connect(writer_, &QSocketNotifier::activated, this, &LineExchange::writeMore);
+    writeMore();
+}
+
+LineExchange::~LineExchange() {
+    delete reader_;
+    delete writer_;
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void LineExchange::writeMore() {
+    while (!unsent_.isEmpty()) {
+        const ssize_t n = ::send(fd_, unsent_.constData(), size_t(unsent_.size()), MSG_NOSIGNAL);
+        if (n > 0) {
+            unsent_.remove(0, n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && errno == EAGAIN) {
+            writer_->setEnabled(true);
+            return;
+        } else {
+            return finishSoon(Outcome::NoAnswer);
+        }
+    }
+    writer_->setEnabled(false);
+    reader_->setEnabled(true);
+}
+
+void LineExchange::readMore() {
+    char chunk[512];
+    for (;;) {
+        const ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
+        if (n > 0) {
+            received_.append(chunk, n);
+            if (const qsizetype end = received_.indexOf('\n'); end >= 0) {
+                QByteArray line = received_.left(end);
+                if (line.endsWith('\r')) line.chop(1);
+                return finish(Outcome::Answered, line);
+            }
+            if (received_.size() > kMaxAnswer) return finish(Outcome::NoAnswer);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && errno == EAGAIN) {
+            return;  // the rest comes later
+        } else {
+            return finish(Outcome::NoAnswer);  // hung up before a whole line
+        }
+    }
+}
+
+void LineExchange::finishSoon(Outcome outcome) {
+    QTimer::singleShot(0, this, [this, outcome] { finish(outcome); });
+}
+
+void LineExchange::finish(Outcome outcome, const QByteArray& answer) {
+    if (finished_) return;
+    finished_ = true;
+    deadline_->stop();
+    if (reader_) reader_->setEnabled(false);
+    if (writer_) writer_->setEnabled(false);
+    emit finished(outcome, answer);
+}
+
 LocalListener::LocalListener(QObject* parent) : QObject(parent) {}
 
 LocalListener::~LocalListener() {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QSocketNotifier;
+class QTimer;
 
 namespace qx {
 
@@ -21,6 +22,48 @@ namespace qx {
 // than that.
 bool sendLine(const QString& path, const QByteArray& line, int timeoutMs,
               QByteArray* answer = nullptr);
+
+// One line sent and one line answered without ever blocking the caller: the
+// connection is made and the line written before the constructor returns,
+// and the answer is awaited in the event loop. finished() comes exactly once,
+// never from the constructor.
+class LineExchange : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Outcome {
+        Answered,       // a whole line came back
+        NobodyListens,  // no socket there, or no one behind it
+        NoAnswer,       // someone took the connection (or left it waiting) and
+                        // did not answer in time, or hung up first
+    };
+
+    LineExchange(const QString& path, const QByteArray& line, int timeoutMs,
+                 QObject* parent = nullptr);
+    ~LineExchange() override;
+
+    // The process that listens at the other end, or 0 when none was reached.
+    qint64 peerPid() const { return peerPid_; }
+
+signals:
+    // `answer` without its end of line.
+    void finished(qx::LineExchange::Outcome outcome, const QByteArray& answer);
+
+private:
+    void writeMore();
+    void readMore();
+    void finish(Outcome outcome, const QByteArray& answer = {});
+    void finishSoon(Outcome outcome);
+
+    int fd_ = -1;
+    QByteArray unsent_;
+    QByteArray received_;
+    QSocketNotifier* reader_ = nullptr;
+    QSocketNotifier* writer_ = nullptr;
+    QTimer* deadline_ = nullptr;
+    qint64 peerPid_ = 0;
+    bool finished_ = false;
+};
 
 // A socket that listens for connections and reads one short line from each
 // (without waiting on it: a caller that says nothing holds up no one). Every

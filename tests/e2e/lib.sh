@@ -131,6 +131,13 @@ e2e_runtime_files() {
 }
 
 e2e_alive() { kill -0 "$1" 2>/dev/null; }
+# e2e_running <pid>: the process runs (one that ended and that its new parent
+# has not reaped yet does not).
+e2e_running() {
+    local state
+    state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) || return 1
+    [ -n "$state" ] && [ "$state" != Z ]
+}
 
 # e2e_wait_exit <pid> <seconds>: fails unless the process ends in time.
 e2e_wait_exit() {

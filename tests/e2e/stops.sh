@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End to end under Xvfb: SIGTERM, SIGINT and SIGHUP end the game promptly
-# whatever it shows (the "already running" box of a second copy, the picture
-# dialog, a message box, the About window), and it leaves no lock or socket
-# behind.
+# whatever it shows or waits for (the "already running" box of a second copy,
+# the picture dialog, a message box, the About window, a help viewer that
+# hangs while starting), and it leaves no lock, socket or process behind.
 source "$(dirname "$0")/lib.sh"
 APP=$1
 e2e_setup
@@ -51,6 +51,24 @@ xdotool key a
 is_about() { [[ "$(e2e_window_name "$1")" == *"About Quiltrix"* ]]; }
 e2e_wait_window_where "$E2E_PID" 10 is_about >/dev/null || e2e_fail "no About window"
 stop "$E2E_PID" TERM "the About window"
+
+e2e_log "waiting for a help viewer that hangs"
+# A copy of the game beside a viewer that never comes up (and its help file).
+bin=$E2E_TMP/bin
+mkdir -p "$bin/help"
+cp "$APP" "$bin/quiltrix"
+cp "$(dirname "$APP")/help/Quiltrix.chm" "$bin/help/"
+printf '#!/bin/sh\necho $$ >>"%s"\nexec sleep 600\n' "$E2E_TMP/viewer-starts" >"$bin/quiltrix-help"
+chmod +x "$bin/quiltrix-help"
+e2e_open_main_window "$bin/quiltrix"
+e2e_help_menu 75
+for _ in $(seq 1 50); do [ -s "$E2E_TMP/viewer-starts" ] && break; sleep 0.1; done
+viewer=$(head -n1 "$E2E_TMP/viewer-starts" 2>/dev/null) || e2e_fail "Help started no viewer"
+E2E_PIDS+=("$viewer")
+sleep 0.5
+stop "$E2E_PID" TERM "a help viewer starting"
+for _ in $(seq 1 20); do e2e_running "$viewer" || break; sleep 0.1; done
+! e2e_running "$viewer" || e2e_fail "the viewer that was starting outlived the game"
 
 left=$(e2e_runtime_files)
 [ -z "$left" ] || e2e_fail "left behind: $left"

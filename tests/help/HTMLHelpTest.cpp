@@ -34,15 +34,14 @@ public:
     quint64 window = 0x2a00007;
     QString version = QStringLiteral("quiltrix-help 2.0.0");
 
-    ViewerClient::Answer open(const QString& file, const QString& windowType,
-                              const ViewerRequest& request) override {
+    void open(const QString& file, const QString& windowType, const ViewerRequest& request,
+              ViewerClient::AnswerHandler done) override {
         calls.push_back({file, windowType, request, true});
-        return {reachable, reachable ? window : 0};
+        done({reachable, reachable ? window : 0});
     }
-    bool tell(const QString& file, const QString& windowType,
+    void tell(const QString& file, const QString& windowType,
               const ViewerRequest& request) override {
         calls.push_back({file, windowType, request, false});
-        return true;
     }
     QString versionLine() override { return version; }
     bool installed() override { return isInstalled; }

@@ -13,7 +13,12 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir runtime;
-    if (runtime.isValid()) qputenv(qx::kRuntimeFolderVariable, QFile::encodeName(runtime.path()));
+    if (runtime.isValid()) {
+        qputenv(qx::kRuntimeFolderVariable, QFile::encodeName(runtime.path()));
+        // Qt's own runtime files too, where the session gives no folder.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
