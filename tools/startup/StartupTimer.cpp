@@ -1,7 +1,9 @@
-// quiltrix_startup_timer PROGRAM [ARGUMENT...]
+// quiltrix_startup_timer [--trace] PROGRAM [ARGUMENT...]
 // Starts PROGRAM on $DISPLAY and prints the milliseconds until its first
 // window is mapped, then ends it. Exit status 1 when no window came within
-// ten seconds.
+// ten seconds. With --trace the game's own start-up marks are timed from the
+// same launch (QUILTRIX_STARTUP_TRACE carries it) and the map is added to
+// them on stderr.
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -11,7 +13,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -35,8 +38,10 @@ bool waitForMap(xcb_connection_t* connection, Clock::time_point deadline) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [ARGUMENT...]\n", argv[0]);
+    const bool trace = argc > 1 && std::strcmp(argv[1], "--trace") == 0;
+    const int first = trace ? 2 : 1;
+    if (argc <= first) {
+        std::fprintf(stderr, "usage: %s [--trace] PROGRAM [ARGUMENT...]\n", argv[0]);
         return 2;
     }
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
@@ -50,14 +55,21 @@ int main(int argc, char** argv) {
     free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 
     const Clock::time_point start = Clock::now();
+    if (trace) {
+        const auto origin =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch());
+        setenv("QUILTRIX_STARTUP_TRACE", std::to_string(origin.count()).c_str(), 1);
+    }
     const pid_t child = fork();
     if (child == 0) {
-        execv(argv[1], argv + 1);
+        execv(argv[first], argv + first);
         _exit(127);
     }
     const bool mapped = waitForMap(connection, start + std::chrono::seconds(10));
     const double milliseconds =
         std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (trace && mapped)
+        std::fprintf(stderr, "startup %8.2f ms  mapped on the X server\n", milliseconds);
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     xcb_disconnect(connection);
