@@ -14,6 +14,7 @@
 #include "platform/qt/ProgramMessage.h"
 #include "platform/qt/QuitOnSignals.h"
 #include "platform/qt/SingleInstanceLock.h"
+#include "platform/trace/StartupTrace.h"
 #include "shell/Accessibility.h"
 #include "shell/FormClient.h"
 #include "shell/LoadAside.h"
@@ -73,12 +74,14 @@ int runGame(std::optional<qx::FormDesign> startDesign) {
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(qx::readOwnPicture(kIconPath))));
     // A stop that came while a start-up box was open ends the program here.
     if (qx::QuitOnSignals::stopRequested()) return 0;
+    qx::startup_trace::mark("window icon set, event loop starts");
     return QApplication::exec();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    qx::startup_trace::mark("main");
     if (const int status = answerCommandLine(argc, argv); status >= 0) return status;
 
     // The font configuration is read while the window system is set up.
@@ -86,6 +89,8 @@ int main(int argc, char** argv) {
 
     qx::configureHighDpi();
     QApplication app(argc, argv);
+    qx::startup_trace::mark("application object made");
+    qx::startup_trace::markFirstFrame();
     // Only now: a display that cannot be reached is still explained.
     qx::quietenQtMessages();
     // The first window's pictures are decoded while the window is built.

@@ -5,6 +5,7 @@
 #include "platform/qt/ProgramMessage.h"
 #include "platform/qt/SingleInstanceLock.h"
 #include "platform/qt/WindowActivation.h"
+#include "platform/trace/StartupTrace.h"
 #include "shell/ProgramInfo.h"
 #include "shell/WindowPlacement.h"
 
@@ -17,6 +18,7 @@ Start::Start(SingleInstanceLock& lock, FormDesign design)
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     connect(&Command1(), &zbButtons_H::Click, this, &Start::Command1_Click);
     connect(&Command2(), &zbButtons_H::Click, this, &Start::Command2_Click);
+    startup_trace::mark("start window built");
 }
 
 zbButtons_H& Start::Command1() {
@@ -36,9 +38,11 @@ bool Start::Form_Load() {
             {nullptr, QString::fromLatin1(kProgramTitle), QString::fromLatin1(kAlreadyRunning)});
         return false;
     }
+    startup_trace::mark("lock taken");
     adjustSize();
     centreOnScreen(this);
     show();
+    startup_trace::mark("start window shown");
     // Enter and Space start the game, Esc quits: the window takes the
     // keyboard (the buttons' keys answer only in the active window) and the
     // focus starts on START.

@@ -13,6 +13,7 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include "platform/trace/StartupTrace.h"
 #include "resources/ResourceCatalog.h"
 
 namespace qx {
@@ -46,7 +47,10 @@ void registerFile(const QString& file) {
     static QSet<QString> done;
     if (done.contains(file)) return;
     done.insert(file);
-    if (fontSetUp().valid()) fontSetUp().wait();
+    if (fontSetUp().valid()) {
+        startup_trace::mark("fonts: waiting for the font set-up");
+        fontSetUp().wait();
+    }
     // Stored unpacked (see resources/), so the font system reads it in place
     // instead of from a copy.
     const QResource resource(fontFolder().filePath(file));
@@ -56,6 +60,9 @@ void registerFile(const QString& file) {
                                       resource.size())
             : resource.uncompressedData();
     const int id = QFontDatabase::addApplicationFontFromData(data);
+    if (startup_trace::enabled())
+        startup_trace::mark(
+            qPrintable(QStringLiteral("fonts: ") + file + QStringLiteral(" registered")));
     if (id < 0) return;
     for (const QString& family : QFontDatabase::applicationFontFamilies(id)) {
         if (!registeredFamilies().contains(family)) registeredFamilies().append(family);
@@ -130,6 +137,7 @@ FontsAhead::FontsAhead() {
     try {
         thread_ = std::thread([done = std::move(done)]() mutable {
             FcInit();
+            startup_trace::mark("fonts: font set-up done (on its thread)");
             done.set_value();
         });
     } catch (const std::system_error&) {
