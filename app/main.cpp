@@ -3,11 +3,10 @@
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
 #include "app/CommandLine.h"
 #include "platform/fonts/DesignFonts.h"
-#include "platform/qt/FormDesign.h"
+#include "platform/qt/DesignError.h"
 #include "platform/qt/HighDpi.h"
 #include "platform/qt/OwnPicture.h"
 #include "platform/qt/ProgramLog.h"
@@ -16,7 +15,6 @@
 #include "platform/qt/SingleInstanceLock.h"
 #include "platform/trace/StartupTrace.h"
 #include "shell/Accessibility.h"
-#include "shell/FormClient.h"
 #include "shell/LoadAside.h"
 #include "shell/Program.h"
 #include "shell/ProgramInfo.h"
@@ -42,29 +40,12 @@ int answerCommandLine(int argc, char** argv) {
     return request.exitStatus;
 }
 
-// The Start window's design, read once: its pictures are decoded ahead and
-// the window is built from it. A bad design is reported when the window is.
-std::optional<qx::FormDesign> readStartDesign() {
-    try {
-        return qx::loadCompiledDesign(QStringLiteral("Start"));
-    } catch (const qx::DesignError&) {
-        return std::nullopt;
-    }
-}
-
-// The pictures of the first window, and the program's icon.
-QStringList firstPictures(const std::optional<qx::FormDesign>& start) {
-    QStringList paths{kIconPath};
-    if (start) paths += start->picturePaths();
-    return paths;
-}
-
 // The game from its Start window to its end; the lock is held throughout.
-int runGame(std::optional<qx::FormDesign> startDesign) {
+int runGame() {
     qx::SingleInstanceLock lock;
     qx::Program program(lock);
     try {
-        if (!(startDesign ? program.begin(std::move(*startDesign)) : program.begin())) return 0;
+        if (!program.begin()) return 0;
     } catch (const qx::DesignError& error) {
         qx::showProgramMessage(nullptr, QString::fromUtf8(error.what()), qx::MessageIcon::Critical);
         return 1;
@@ -93,17 +74,12 @@ int main(int argc, char** argv) {
     qx::startup_trace::markFirstFrame();
     // Only now: a display that cannot be reached is still explained.
     qx::quietenQtMessages();
-    // The first window's pictures are decoded while the window is built.
-    // Not earlier: finding the image decoders reads the library paths, which
-    // the application object sets up.
-    std::optional<qx::FormDesign> startDesign = readStartDesign();
-    const qx::OwnPicturesAhead pictures(firstPictures(startDesign));
     describeProgram();
     QApplication::setDesktopFileName(QStringLiteral(QUILTRIX_APP_ID));
     const qx::QuitOnSignals quitOnSignals;
     qx::installAccessibility();
 
-    const int status = runGame(std::move(startDesign));
+    const int status = runGame();
     // The windows, the lock and its socket are gone. A picture load a stop
     // left behind still runs on its thread: end here, before the decoders it
     // uses are torn down under it.

@@ -107,26 +107,6 @@ const ControlDesign* FormDesign::find(const QString& controlName, int index) con
     return findIn(controls, controlName, index);
 }
 
-namespace {
-
-void addPicturePaths(const std::vector<ControlDesign>& controls, QStringList& paths) {
-    for (const ControlDesign& c : controls) {
-        const QString path = c.properties.picturePath(QStringLiteral("Picture"));
-        if (!path.isEmpty()) paths << path;
-        addPicturePaths(c.children, paths);
-    }
-}
-
-}  // namespace
-
-QStringList FormDesign::picturePaths() const {
-    QStringList paths;
-    const QString own = properties.picturePath(QStringLiteral("Picture"));
-    if (!own.isEmpty()) paths << own;
-    addPicturePaths(controls, paths);
-    return paths;
-}
-
 const ControlDesign& FormDesign::control(const QString& controlName, int index) const {
     const ControlDesign* c = find(controlName, index);
     if (!c) {

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 #include "platform/qt/PropertyBag.h"
@@ -45,8 +44,6 @@ struct FormDesign {
     const ControlDesign* find(const QString& name, int index = -1) const;
     // As find(), but a missing control is a DesignError.
     const ControlDesign& control(const QString& name, int index = -1) const;
-    // Every "Picture" the form and its controls show, as resource paths.
-    QStringList picturePaths() const;
 };
 
 // Both throw DesignError with the source and the reason.

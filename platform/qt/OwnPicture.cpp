@@ -1,69 +1,34 @@
 #include "platform/qt/OwnPicture.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <QImageReader>
-#include <future>
-#include <mutex>
-#include <system_error>
+#include <QResource>
+
+#include "platform/qt/StoredPicture.h"
 
 namespace qx {
 namespace {
 
-QImage decode(const QString& path) {
-    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
-struct ReadAhead {
-    std::mutex mutex;
-    QHash<QString, std::shared_future<QImage>> pictures;
-};
-
-ReadAhead& readAhead() {
-    static ReadAhead instance;
-    return instance;
-}
+const QLatin1String kDecodedSuffix(".png");
+const QLatin1String kStoredSuffix(".pixels");
 
 }  // namespace
 
 QImage readOwnPicture(const QString& path) {
-    std::shared_future<QImage> ahead;
-    {
-        ReadAhead& r = readAhead();
-        const std::lock_guard lock(r.mutex);
-        ahead = r.pictures.take(path);
+    if (path.endsWith(kDecodedSuffix)) {
+        const QResource stored(path.chopped(kDecodedSuffix.size()) + kStoredSuffix);
+        if (stored.isValid()) {
+            if (stored.compressionAlgorithm() == QResource::NoCompression)
+                return stored_picture::decode(stored.data(), stored.size());
+            const QByteArray bytes = stored.uncompressedData();
+            return stored_picture::decode(reinterpret_cast<const uchar*>(bytes.constData()),
+                                          bytes.size())
+                .copy();
+        }
     }
-    return ahead.valid() ? ahead.get() : decode(path);
-}
-
-OwnPicturesAhead::OwnPicturesAhead(const QStringList& paths) {
-    if (paths.isEmpty()) return;
-    std::vector<std::promise<QImage>> pending(size_t(paths.size()));
-    {
-        ReadAhead& r = readAhead();
-        const std::lock_guard lock(r.mutex);
-        for (qsizetype i = 0; i < paths.size(); ++i)
-            r.pictures.insert(paths[i], pending[size_t(i)].get_future().share());
-    }
-    // One thread for the lot: they are small, and the point is to overlap
-    // with the window system's set-up, not with each other.
-    try {
-        thread_ = std::thread([paths, pending = std::move(pending)]() mutable {
-            for (qsizetype i = 0; i < paths.size(); ++i)
-                pending[size_t(i)].set_value(decode(paths[i]));
-        });
-    } catch (const std::system_error&) {
-        // No thread to spare: each picture is decoded when it is asked for.
-        ReadAhead& r = readAhead();
-        const std::lock_guard lock(r.mutex);
-        for (const QString& path : paths) r.pictures.remove(path);
-    }
-}
-
-OwnPicturesAhead::~OwnPicturesAhead() {
-    if (thread_.joinable()) thread_.join();
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 }  // namespace qx

@@ -1,9 +1,9 @@
 #include <QFile>
-#include <QImage>
 
 #include <gtest/gtest.h>
 
 #include "platform/qt/FormDesign.h"
+#include "platform/qt/OwnPicture.h"
 #include "resources/ResourceCatalog.h"
 
 namespace qx {
@@ -41,7 +41,7 @@ TEST(Resources, EveryPictureADesignNamesIsCompiledIn) {
                 EXPECT_TRUE(path.startsWith(QLatin1String(":/bitmaps/")) ||
                             path.startsWith(QLatin1String(":/stencil/")))
                     << qPrintable(c->properties.owner()) << " " << qPrintable(path);
-                EXPECT_FALSE(QImage(path).isNull())
+                EXPECT_FALSE(readOwnPicture(path).isNull())
                     << qPrintable(c->properties.owner()) << " " << qPrintable(path);
             }
         }

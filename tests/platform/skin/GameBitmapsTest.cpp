@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestSupport.h"
+#include "platform/qt/OwnPicture.h"
 #include "platform/skin/SkinChrome.h"
 #include "platform/skin/SkinLayout.h"
 #include "platform/skin/WindowSkinner.h"
@@ -12,7 +13,7 @@
 namespace {
 
 QImage bitmap(const char* file) {
-    return QImage(qx::resourcePath("bitmaps", QString::fromLatin1(file)))
+    return qx::readOwnPicture(qx::resourcePath("bitmaps", QString::fromLatin1(file)))
         .convertToFormat(QImage::Format_ARGB32);
 }
 
