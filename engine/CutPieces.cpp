@@ -10,6 +10,8 @@ void PuzzleModule::CutPieces(const Bitmap& master, Bitmap& /*work*/, const Bitma
                              std::vector<Bitmap>& pieceImages) {
     const Grid grid = Grid::forPicture(master.width(), master.height());
     if (!grid.indexable()) throw std::length_error("picture too large to cut into pieces");
+    photoWidth_ = master.width();
+    photoHeight_ = master.height();
 
     // Picture 0 is kept and reused; the others are made anew.
     if (pieceImages.empty()) pieceImages.emplace_back();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <vector>
 
 #include "engine/BusyPointer.h"
 #include "engine/ClockText.h"
@@ -152,11 +154,27 @@ bool PlayRules::IsSolved() const {
         return p.Col == 0 && p.Row == 0 && p.Turns == 0;
     });
     if (reference == pieces.end()) return false;
+    // The reference always shows the photo: it is judged like any photo piece.
     const int x0 = reference->X;
     const int y0 = reference->Y;
-    return std::all_of(pieces.begin(), pieces.end(), [&](const Piece& p) {
-        return x0 + GridStep * p.Col == p.X && p.Turns == 0 && y0 + GridStep * p.Row == p.Y;
-    });
+    // Filler pieces look alike in every orientation, so any of them may stand
+    // in any filler place, turned or not; each place takes one of them.
+    std::vector<PixelPoint> fillerPlaces, fillersAt;
+    for (const Piece& p : pieces) {
+        const PixelPoint place{x0 + GridStep * p.Col, y0 + GridStep * p.Row};
+        if (!puzzle_.ShowsPhoto(p)) {
+            fillerPlaces.push_back(place);
+            fillersAt.push_back({p.X, p.Y});
+        } else if (p.Turns != 0 || place != PixelPoint{p.X, p.Y}) {
+            return false;
+        }
+    }
+    const auto byRowThenColumn = [](const PixelPoint& a, const PixelPoint& b) {
+        return std::tie(a.y, a.x) < std::tie(b.y, b.x);
+    };
+    std::sort(fillerPlaces.begin(), fillerPlaces.end(), byRowThenColumn);
+    std::sort(fillersAt.begin(), fillersAt.end(), byRowThenColumn);
+    return fillerPlaces == fillersAt;
 }
 
 bool PlayRules::CheckCompletion() {

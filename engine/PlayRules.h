@@ -60,11 +60,14 @@ public:
     // The completion check run after every drop: when the puzzle is solved the
     // game ends, the clock stops, SOUND3 plays and Win opens. True if solved.
     bool CheckCompletion();
-    // Every piece upright at its grid offset from the upright row 0, column 0 piece.
+    // Every piece that shows the photo upright at its grid offset from the
+    // upright row 0, column 0 piece; the filler pieces beyond the photo, in
+    // any orientation, fill the filler places between them.
     bool IsSolved() const;
 
     // Hint box: a press records the grab point inside the box; a drop on the
-    // play area puts the box's corner at the drop point less that grab point.
+    // play area puts the box's corner at the drop point less that grab point,
+    // in play-area pixels.
     void HintBoxMouseDown(int x, int y);
     PixelPoint HintBoxDropPosition(int dropX, int dropY) const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "engine/BoardPainter.h"
@@ -49,6 +50,15 @@ public:
     void ScatterPieces(const Bitmap& playArea, Bitmap& work, std::vector<Bitmap>& pieceImages,
                        RandomSource& random);
 
+    // True when some of the piece's 44 x 44 body lies on the photo it was cut
+    // from. When the photo's width or height is a multiple of 44, the last
+    // column or row lies wholly beyond it: plain filler squares. Pieces not
+    // cut here count as showing the photo.
+    bool ShowsPhoto(const Piece& piece) const {
+        const PixelRect body = Grid::bodySquare(piece.Row, piece.Col);
+        return body.x < photoWidth_ && body.y < photoHeight_;
+    }
+
     // True when play-area point (x, y) lies inside the outline of record
     // `index`; points outside its 80 x 80 cell never do.
     bool HitTestPiece(int index, int x, int y, const Bitmap& stencil) const;
@@ -77,6 +87,9 @@ public:
 
 private:
     BoardPainter painter_;
+    // The size of the photo of the last cut.
+    int photoWidth_ = std::numeric_limits<int>::max();
+    int photoHeight_ = std::numeric_limits<int>::max();
 };
 
 }  // namespace qx

@@ -49,10 +49,9 @@ void HintBoxDrag::end(Qt::MouseButton button, QPoint at) {
     if (hintBox_.parentWidget()->childAt(inClient) != &playArea_) return;
     const QPoint drop = playArea_.mapFromParent(inClient);
     const PixelPoint corner = rules_.HintBoxDropPosition(drop.x(), drop.y());
-    // The drop point is in play-area pixels, yet the box's corner is placed
-    // in client pixels: the box lands up and left of the outline by the play
-    // area's offset. Kept, as players know the box to behave so.
-    hintBox_.move(corner.x, corner.y);
+    // The rules work in play-area pixels; the box lives in the client area.
+    // So it lands just where its outline was let go.
+    hintBox_.move(playArea_.mapToParent(QPoint(corner.x, corner.y)));
 }
 
 }  // namespace qx

@@ -13,9 +13,9 @@ class PlayRules;
 
 // Dragging the hint box by hand: a press with any button on the box records
 // the grab point and shows the box's outline, which follows the pointer until
-// that button is released. Released over the play area, the box moves to the
-// place the play rules give for the drop point; released anywhere else
-// (the box itself included), it stays.
+// that button is released. Released over the play area, the box moves to
+// where its outline was, the grab point under the pointer; released anywhere
+// else (the box itself included), it stays.
 class HintBoxDrag : public QObject {
     Q_OBJECT
 

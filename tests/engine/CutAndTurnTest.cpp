@@ -62,6 +62,43 @@ TEST_F(CutFixture, ThreeByThreeJigsawUsesTheCheckerboardCells) {
         EXPECT_EQ(puzzle.Pieces[static_cast<std::size_t>(n)].Shape, expected[n]);
 }
 
+// Wide and tall grids catch a row taken for a column: the outer sides of the
+// outline are flat exactly along the grid's border, and neighbours interlock.
+TEST_F(CutFixture, JigsawOutlinesFitTheBorderAndEachOtherOnGridsThatAreNotSquare) {
+    const auto opposite = [](Side s) {
+        return s == Side::Tab ? Side::Blank : s == Side::Blank ? Side::Tab : Side::Flat;
+    };
+    for (const auto& [width, height] :
+         {std::pair{220, 100}, std::pair{100, 220}, std::pair{632, 355}, std::pair{88, 355}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        cut(width, height, EasyJigsaw);
+        const Grid grid = Grid::forPicture(width, height);
+        ASSERT_EQ(puzzle.Pieces.size(), std::size_t(grid.pieceCount()));
+        const auto sidesAt = [&](int row, int col) {
+            return kStencilCells[std::size_t(
+                puzzle.Pieces[std::size_t(grid.pieceNumber(row, col))].Shape)];
+        };
+        for (int row = 0; row <= grid.maxRow; ++row)
+            for (int col = 0; col <= grid.maxCol; ++col) {
+                SCOPED_TRACE(std::to_string(row) + "," + std::to_string(col));
+                const Piece& piece = puzzle.Pieces[std::size_t(grid.pieceNumber(row, col))];
+                EXPECT_EQ(piece.Row, row);
+                EXPECT_EQ(piece.Col, col);
+                const CellSides s = sidesAt(row, col);
+                EXPECT_EQ(s.top == Side::Flat, row == 0);
+                EXPECT_EQ(s.bottom == Side::Flat, row == grid.maxRow);
+                EXPECT_EQ(s.left == Side::Flat, col == 0);
+                EXPECT_EQ(s.right == Side::Flat, col == grid.maxCol);
+                if (col < grid.maxCol) {
+                    EXPECT_EQ(s.right, opposite(sidesAt(row, col + 1).left));
+                }
+                if (row < grid.maxRow) {
+                    EXPECT_EQ(s.bottom, opposite(sidesAt(row + 1, col).top));
+                }
+            }
+    }
+}
+
 TEST_F(CutFixture, PiecePicturesShowThePhotoInsideTheOutlineAndWhiteOutside) {
     // 5 columns, the last one pixel of photo wide; 3 rows, the last beyond the photo.
     cut(4 * GridStep + 1, 2 * GridStep + 30, HardJigsaw);

@@ -323,12 +323,94 @@ TEST_F(Play, ATurnedTopLeftPieceIsNeverSolved) {
     EXPECT_FALSE(rules.IsSolved());
     for (int k = 0; k < 3; ++k) puzzle.RotatePiece(corner, pictures);
     EXPECT_TRUE(rules.IsSolved());
-    // Any other piece turned spoils it too.
-    puzzle.RotatePiece(indexOf(1, 2), pictures);
+    // Any other piece of the photo turned spoils it too.
+    puzzle.RotatePiece(indexOf(1, 1), pictures);
     EXPECT_FALSE(rules.IsSolved());
     EXPECT_FALSE(rules.CheckCompletion());
     EXPECT_TRUE(state.GameRunning);
     EXPECT_TRUE(shell.calls.empty());
+}
+
+// Photos whose width or height is a whole number of grid steps: the last
+// column or row lies beyond the photo and its pieces are plain filler.
+TEST_F(Play, FillerPiecesBeyondThePhotoMayStandInAnyFillerPlaceTurnedAnyWay) {
+    const struct {
+        int width, height, gameType;
+        std::vector<std::pair<int, int>> fillers;  // (row, col) beyond the photo
+    } cases[] = {
+        {88, 88, Rectangular, {{0, 2}, {1, 2}, {2, 0}, {2, 1}, {2, 2}}},
+        {88, 88, EasyJigsaw, {{0, 2}, {1, 2}, {2, 0}, {2, 1}, {2, 2}}},
+        {132, 100, HardJigsaw, {{0, 3}, {1, 3}, {2, 3}}},
+        {100, 132, Rectangular, {{3, 0}, {3, 1}, {3, 2}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        start(c.width, c.height, c.gameType);
+        for (const Piece& p : puzzle.Pieces) {
+            const bool filler = std::find(c.fillers.begin(), c.fillers.end(),
+                                          std::pair<int, int>(p.Row, p.Col)) != c.fillers.end();
+            EXPECT_EQ(puzzle.ShowsPhoto(p), !filler) << p.Row << "," << p.Col;
+        }
+        assemble(110, 99);
+        // Every filler one place further round, and turned.
+        std::vector<PixelPoint> places;
+        for (const auto& [row, col] : c.fillers)
+            places.push_back({pieceAt(row, col).X, pieceAt(row, col).Y});
+        for (std::size_t k = 0; k < c.fillers.size(); ++k) {
+            Piece& p = pieceAt(c.fillers[k].first, c.fillers[k].second);
+            const PixelPoint to = places[(k + 1) % places.size()];
+            p.X = static_cast<std::int16_t>(to.x);
+            p.Y = static_cast<std::int16_t>(to.y);
+            for (std::size_t t = 0; t <= k % 3; ++t)
+                puzzle.RotatePiece(indexOf(c.fillers[k].first, c.fillers[k].second), pictures);
+        }
+        EXPECT_TRUE(rules.IsSolved());
+
+        // Two fillers in one place leave another place empty.
+        Piece& first = pieceAt(c.fillers[0].first, c.fillers[0].second);
+        const Piece keep = first;
+        first.X = static_cast<std::int16_t>(places[2 % places.size()].x);
+        first.Y = static_cast<std::int16_t>(places[2 % places.size()].y);
+        EXPECT_FALSE(rules.IsSolved());
+        // A filler off the picture, even on the lattice of its grid.
+        first.X = static_cast<std::int16_t>(keep.X + 2 * GridStep);
+        first.Y = keep.Y;
+        EXPECT_FALSE(rules.IsSolved());
+        first = keep;
+        ASSERT_TRUE(rules.IsSolved());
+        // A photo piece in a filler place, swapped with that filler.
+        Piece& photo = pieceAt(0, 0 + 1);
+        std::swap(photo.X, first.X);
+        std::swap(photo.Y, first.Y);
+        EXPECT_FALSE(rules.IsSolved());
+    }
+}
+
+TEST_F(Play, ALastColumnWithOnePhotoColumnKeepsTheFullRule) {
+    start(89, 88, Rectangular);
+    EXPECT_TRUE(puzzle.ShowsPhoto(pieceAt(0, 2))) << "one column of photo pixels";
+    EXPECT_FALSE(puzzle.ShowsPhoto(pieceAt(2, 2)));
+    assemble(110, 99);
+    ASSERT_TRUE(rules.IsSolved());
+    puzzle.RotatePiece(indexOf(0, 2), pictures);
+    EXPECT_FALSE(rules.IsSolved());
+    puzzle.RotatePiece(indexOf(2, 2), pictures);  // the filler may stay turned
+    for (int k = 0; k < 3; ++k) puzzle.RotatePiece(indexOf(0, 2), pictures);
+    EXPECT_TRUE(rules.IsSolved());
+    std::swap(pieceAt(0, 2).Y, pieceAt(1, 2).Y);  // both show the photo
+    EXPECT_FALSE(rules.IsSolved());
+}
+
+TEST_F(Play, DroppingTheLastFillerInAnotherFillersPlaceWinsTheGame) {
+    start(88, 88, Rectangular);
+    assemble(110, 99);
+    // The two bottom corners' fillers change places by hand.
+    pieceAt(2, 2).X = 400;
+    dragTo(2, 0, 110 + 88, 99 + 88);
+    EXPECT_TRUE(state.GameRunning);
+    dragTo(2, 2, 110, 99 + 88);
+    EXPECT_FALSE(state.GameRunning);
+    EXPECT_EQ(std::count(shell.calls.begin(), shell.calls.end(), "win"), 1);
 }
 
 TEST_F(Play, TheAssembledPictureCountsAnywhereEvenAfterBoardMoves) {

@@ -108,6 +108,34 @@ TEST_F(BoardButtonsTest, TheColourDialogStartsAtTheBoardColourAndCancelKeepsIt) 
     EXPECT_TRUE(clips.empty()) << "the colour makes no sound";
 }
 
+TEST_F(BoardButtonsTest, TheChosenBoardColourSurvivesEveryNewGame) {
+    QColor answer(200, 30, 90);
+    std::vector<QColor> offered;
+    window->setColorChooser([&](QWidget*, const QColor& current) {
+        offered.push_back(current);
+        return answer;
+    });
+    const auto expectBoardIs = [&](const QColor& colour) {
+        const Pixel board = toPixel(colour);
+        EXPECT_EQ(pictures().picBG.pixel(0, 0), board);
+        EXPECT_EQ(area().BackColor(), toColorRef(board));
+        const QPoint free{620, 470};
+        ASSERT_EQ(topmostAt(free.x(), free.y()), -1);
+        EXPECT_EQ(pictures().picScreen.pixel(free.x(), free.y()), board);
+        EXPECT_EQ(area().grab().toImage().pixelColor(free), colour);
+    };
+    click(window->cmdBoardColor());  // before the first game
+    startGame(Rectangular, 200, 150);
+    expectBoardIs(QColor(200, 30, 90));
+
+    answer = QColor(12, 140, 70);
+    click(window->cmdBoardColor());  // during a game
+    startGame(HardJigsaw, 300, 150);
+    expectBoardIs(QColor(12, 140, 70));
+    click(window->cmdBoardColor());
+    EXPECT_EQ(offered.back(), QColor(12, 140, 70)) << "the dialog starts at the kept colour";
+}
+
 TEST_F(BoardButtonsTest, TheRealColourDialogIsQtsOwnAndStartsAtTheBoardColour) {
     window->setColorChooser(&ChooseColorInDialog);
     QColor startedAt;
