@@ -129,17 +129,20 @@ e2e_screenshot "$E2E_TMP/colour.png"
 [ "$(e2e_pixel "$E2E_TMP/colour.png" $((board_x + 600)) $((board_y + 20)))" = "64,192,64" ] ||
     e2e_fail "the board shows $(e2e_pixel "$E2E_TMP/colour.png" $((board_x + 600)) $((board_y + 20)))"
 
-e2e_log "the hint box dragged onto the board lands there"
+e2e_log "the hint box dragged onto the board lands where it was let go"
 # The box (36,398, 63 x 63) grabbed at its middle and let go at play-area
-# point 300,440 lands with its corner at client point 269,409, below the
-# scattered pieces.
+# point 300,440, below the scattered pieces, lands with its middle there.
 BOARD="#40C040"
-[ "$(e2e_count_colour "$E2E_TMP/colour.png" $((E2E_CX + 290)) $((E2E_CY + 430)) 20 20 "$BOARD")" -eq 400 ] ||
+drop_x=$((board_x + 300)); drop_y=$((board_y + 440))
+[ "$(e2e_count_colour "$E2E_TMP/colour.png" $((drop_x - 30)) $((drop_y - 30)) 60 60 "$BOARD")" -eq 3600 ] ||
     e2e_fail "the board under the drop point is not empty"
-drag $((E2E_CX + 36 + 31)) $((E2E_CY + 398 + 31)) $((board_x + 300)) $((board_y + 440))
+drag $((E2E_CX + 36 + 31)) $((E2E_CY + 398 + 31)) "$drop_x" "$drop_y"
 e2e_screenshot "$E2E_TMP/hint.png"
-[ "$(e2e_count_colour "$E2E_TMP/hint.png" $((E2E_CX + 290)) $((E2E_CY + 430)) 20 20 "$BOARD")" -eq 0 ] ||
-    e2e_fail "the hint box is not where it was dropped"
+[ "$(e2e_count_colour "$E2E_TMP/hint.png" $((drop_x - 30)) $((drop_y - 30)) 60 60 "$BOARD")" -eq 0 ] ||
+    e2e_fail "the hint box is not where it was let go"
+# Not the play area's offset up and left of it.
+[ "$(e2e_count_colour "$E2E_TMP/hint.png" $((drop_x - 140 - 10)) $((drop_y - 16 - 10)) 20 20 "$BOARD")" -eq 400 ] ||
+    e2e_fail "the hint box landed up and left of where it was let go"
 # Where it was, the panel behind it shows.
 [ "$(e2e_pixel "$E2E_TMP/hint.png" $((E2E_CX + 36 + 31)) $((E2E_CY + 398 + 31)))" = "106,98,74" ] ||
     e2e_fail "the hint box is still in its place"

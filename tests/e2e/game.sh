@@ -44,4 +44,27 @@ e2e_alive "$pid" || e2e_fail "the game ended"
 
 grep -q "quiltrix_audio" /proc/"$pid"/maps || e2e_fail "the drop's clip did not load the audio module"
 
+# Both dialogs open centred over the window, just where the scatter deals the
+# pieces, so only empty board shows around them; moved aside (X only: the
+# compositor places Wayland windows) they show every piece still painted.
+if ! e2e_wayland; then
+    e2e_log "the board stays painted behind the file dialog and the colour dialog"
+    xdotool mousemove 0 0
+    e2e_screenshot "$E2E_TMP/board.png"
+    painted=$(e2e_count_colour "$E2E_TMP/board.png" $board_x $board_y 625 481 "$BLUE")
+    for dialog_button in "20 40 Select Picture" "64 152 Select Color"; do
+        read -r bx by title <<<"$dialog_button"
+        xdotool mousemove --sync $((E2E_CX + bx + 20)) $((E2E_CY + by + 14)) click 1
+        dialog=$(e2e_wait_named_window "$pid" "$title" 10) || e2e_fail "no $title dialog"
+        xdotool windowmove "$dialog" 0 700
+        xdotool mousemove --sync 20 720
+        sleep 0.5
+        e2e_screenshot "$E2E_TMP/aside.png"
+        shown=$(e2e_count_colour "$E2E_TMP/aside.png" $board_x $board_y 625 481 "$BLUE")
+        [ "$shown" -eq "$painted" ] || e2e_fail "behind $title the board shows $shown of $painted picture pixels"
+        xdotool key Escape
+        e2e_wait_gone "$dialog" 10
+    done
+fi
+
 e2e_log "passed"
