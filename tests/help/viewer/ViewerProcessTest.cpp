@@ -217,6 +217,41 @@ TEST_F(ViewerProcessTest, ADamagedFileIsTheViewersProblemNotTheGames) {
     help.HHClose();
 }
 
+// The viewer's process id, from its lock (Qt's lock file starts with it).
+qint64 viewerPid(const QString& file, const QString& windowType) {
+    QFile lock(viewerPlace(file, windowType).lock);
+    if (!lock.open(QIODevice::ReadOnly)) return 0;
+    return lock.readLine().trimmed().toLongLong();
+}
+
+TEST_F(ViewerProcessTest, EachStopSignalEndsTheViewerWithItsLockAndSocket) {
+    const QString file = copyOfHelpFile(QStringLiteral("Quiltrix.chm"));
+    const struct {
+        int signal;
+        bool withBox;  // the "nothing found" message box is open
+    } cases[] = {{SIGTERM, false}, {SIGINT, true}, {SIGHUP, false}, {SIGTERM, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.signal);
+        HTMLHelp help;
+        help.CHMFile = file;
+        help.HHWindow = QStringLiteral("Main");
+        help.HHKeyword = QStringLiteral("no-such-keyword");
+        help.HHMsgText = c.withBox ? QStringLiteral("Nothing found") : QString();
+        help.HHDisplayKeyword(nullptr);
+        ASSERT_TRUE(waitForAnswer(help));
+        ASSERT_NE(help.HHWndHandle(), 0u);
+        const qint64 pid = viewerPid(file, help.HHWindow);
+        ASSERT_GT(pid, 0);
+        QThread::msleep(300);  // the box opens once the answer has gone
+        ::kill(pid_t(pid), c.signal);
+        EXPECT_TRUE(endsWithin(pid, 3000)) << "the viewer ran on after the signal";
+        const ViewerPlace place = viewerPlace(file, help.HHWindow);
+        EXPECT_FALSE(QFile::exists(place.socket)) << "its socket was left behind";
+        EXPECT_FALSE(QFile::exists(place.lock)) << "its lock was left behind";
+    }
+    EXPECT_TRUE(shown.empty());
+}
+
 TEST_F(ViewerProcessTest, TheViewerReportsItsVersion) {
     HTMLHelp help;
     EXPECT_TRUE(help.HHInstalled());
