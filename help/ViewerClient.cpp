@@ -11,7 +11,6 @@
 namespace qx {
 namespace {
 
-constexpr int kAnswerTimeoutMs = 10000;
 // At the program's end a viewer that was still starting gets this long to go.
 constexpr int kEndAtExitMs = 300;
 
@@ -40,7 +39,8 @@ void endHungViewer(std::unique_ptr<DetachedProcess> process, int graceMs) {
 std::optional<quint64> ViewerClient::sendToRunning(const QString& socketPath,
                                                    const ViewerRequest& request) {
     QByteArray answer;
-    if (!sendLine(socketPath, request.toLine(), kAnswerTimeoutMs, &answer)) return std::nullopt;
+    if (!sendLine(socketPath, request.toLine(), Timing().answerTimeoutMs, &answer))
+        return std::nullopt;
     return answer.trimmed().toULongLong();
 }
 
@@ -93,16 +93,18 @@ void ViewerCall::sendNext() {
                 const qint64 peer = exchange_->peerPid();
                 exchange_->deleteLater();
                 exchange_ = nullptr;
-                exchanged(int(outcome), answer, peer);
+                exchanged(outcome, answer, peer);
             });
 }
 
-void ViewerCall::exchanged(int outcome, const QByteArray& answer, qint64 peer) {
-    switch (LineExchange::Outcome(outcome)) {
+void ViewerCall::exchanged(LineExchange::Outcome outcome, const QByteArray& answer, qint64 peer) {
+    switch (outcome) {
         case LineExchange::Outcome::Answered: {
             // The viewers started so far run on by themselves: one of them
             // answered, and the others step back on their own.
             started_.clear();
+            starts_ = 0;
+            sinceFirstStart_.invalidate();
             Pending done = std::move(pending_.front());
             pending_.pop_front();
             if (done.done) done.done({true, answer.trimmed().toULongLong(), false});

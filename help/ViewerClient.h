@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "help/ViewerRequest.h"
+#include "platform/qt/LocalSocket.h"
 
 class QTimer;
 
 namespace qx {
 
 class DetachedProcess;
-class LineExchange;
 
 // Talks to the help viewer program.
 class ViewerClient {
@@ -74,7 +74,7 @@ private:
     };
 
     void sendNext();
-    void exchanged(int outcome, const QByteArray& answer, qint64 peer);
+    void exchanged(LineExchange::Outcome outcome, const QByteArray& answer, qint64 peer);
     void nobodyListens();
     bool startViewer();
     bool startsRunning() const;

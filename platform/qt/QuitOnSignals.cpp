@@ -40,11 +40,8 @@ void closeModalWindows() {
         if (QApplication::activePopupWidget() == popup) break;
     }
     while (QWidget* modal = QApplication::activeModalWidget()) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->hide();
-        if (QApplication::activeModalWidget() == modal) modal->hide();
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        if (QApplication::activeModalWidget() == modal) modal->hide();  // not a dialog
         if (QApplication::activeModalWidget() == modal) break;
     }
 }

@@ -328,28 +328,33 @@ TEST_F(FaultyViewerTest, AViewerThatDiesIsStartedThreeTimesAtMostThenReported) {
     EXPECT_GT(outcome.ticks, 3) << "the game's event loop ran meanwhile";
 }
 
-TEST_F(FaultyViewerTest, AViewerThatNeverListensIsEndedAndReported) {
-    useFake("hang", {.startTimeoutMs = 1000, .graceMs = 300});
+// One that never listens (and shrugs off SIGTERM: the kill after the grace
+// ends it), and one that listens but never answers.
+struct HungViewer {
+    const char* mode;
+    ViewerClient::Timing timing;
+};
+void PrintTo(const HungViewer& viewer, std::ostream* out) {
+    *out << viewer.mode;
+}
+class HungViewerTest : public FaultyViewerTest, public ::testing::WithParamInterface<HungViewer> {};
+
+TEST_P(HungViewerTest, IsEndedAndReportedOnceWhileTheGameGoesOn) {
+    useFake(GetParam().mode, GetParam().timing);
     const Outcome outcome = chooseTwiceAndWait();
-    EXPECT_LT(outcome.callMs, 200);
+    EXPECT_LT(outcome.callMs, 200) << "the choice waited for the viewer";
     EXPECT_GE(outcome.answerMs, 1000);
     expectOneReport();
-    ASSERT_EQ(starts().size(), 1) << "a hung start is not made again";
+    ASSERT_EQ(starts().size(), 1) << "a hung viewer is not started again";
     EXPECT_GT(outcome.ticks, 20) << "the game's event loop ran meanwhile";
-    // It shrugs off SIGTERM: the kill after the grace ends it.
     EXPECT_TRUE(endsWithin(starts()[0], 3000)) << "the hung viewer was left running";
 }
 
-TEST_F(FaultyViewerTest, AViewerThatListensButNeverAnswersIsEndedAndReported) {
-    useFake("silent", {.answerTimeoutMs = 1000, .graceMs = 300});
-    const Outcome outcome = chooseTwiceAndWait();
-    EXPECT_LT(outcome.callMs, 200);
-    EXPECT_GE(outcome.answerMs, 1000);
-    expectOneReport();
-    ASSERT_EQ(starts().size(), 1);
-    EXPECT_GT(outcome.ticks, 20);
-    EXPECT_TRUE(endsWithin(starts()[0], 3000)) << "the silent viewer was left running";
-}
+INSTANTIATE_TEST_SUITE_P(
+    FaultyViewer, HungViewerTest,
+    ::testing::Values(HungViewer{"hang", {.startTimeoutMs = 1000, .graceMs = 300}},
+                      HungViewer{"silent", {.answerTimeoutMs = 1000, .graceMs = 300}}),
+    [](const ::testing::TestParamInfo<HungViewer>& info) { return std::string(info.param.mode); });
 
 }  // namespace
 }  // namespace qx
