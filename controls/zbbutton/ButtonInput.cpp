@@ -135,8 +135,9 @@ void zbButtons_H::keyPressEvent(QKeyEvent* event) {
     std::int16_t code = virtualKeyCode(event->key());
     const std::int16_t shift = shiftState(event->modifiers());
     if (isArrow(code)) {
-        // The container moves the focus; the button raises nothing.
-        if (container_ && !event->isAutoRepeat())
+        // The container moves the focus, once per key-down, held keys' repeats
+        // included; the button raises nothing.
+        if (container_)
             QCoreApplication::postEvent(
                 container_, new QKeyEvent(QEvent::KeyPress, event->key(), event->modifiers(),
                                           arrowScanCode(code), static_cast<quint32>(code), 0));

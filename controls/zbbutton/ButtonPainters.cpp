@@ -8,6 +8,7 @@
 #include "controls/zbbutton/ButtonContent.h"
 #include "controls/zbbutton/ButtonGradient.h"
 #include "controls/zbbutton/ButtonPictureDraw.h"
+#include "platform/qt/BitmapImage.h"
 
 namespace qx {
 
@@ -179,14 +180,6 @@ RgbColor standardFace(const Face& f) {
     return shiftedColor(f.s.colors.FaceColor, -32);
 }
 
-// Without a hover colour of its own (HoverBackColor equal to BackColor) a
-// button still shows the pointer over it: its face lifts a little.
-RgbColor hoverFace(const Face& f, RgbColor face) {
-    constexpr int kHoverLift = 16;
-    if (f.p.HoverBackColor == f.p.BackColor) return shiftedColor(face, kHoverLift);
-    return f.s.colors.HoverFaceColor;
-}
-
 RgbColor standardCaption(const Face& f) {
     return !f.p.Enabled && f.toggle() ? kGreyRgb : kNoColor;
 }
@@ -209,7 +202,7 @@ void drawContent(Face& f, RgbColor captionColor, bool pressedLook, bool skipGrey
 
 PainterStart paintFaceAndContent(Face& f, RgbColor face, RgbColor gradientColor,
                                  RgbColor captionColor, bool checkedFlag, bool toggleFlag) {
-    PainterStart start{face, PaintBackground(f, face, gradientColor, hoverFace(f, face))};
+    PainterStart start{face, PaintBackground(f, face, gradientColor, f.s.colors.HoverFaceColor)};
     if (start.bg.code == kNothingToShow) return start;
     drawContent(f, captionColor, checkedFlag, toggleFlag);
     return start;
@@ -557,22 +550,22 @@ constexpr Painter kPainters[] = {StyleSoft3D,   StyleClassic3D,  StyleRoundedSha
                                  StyleFlatGrey, StyleThinEdge,   StyleHotTrack,
                                  StyleSoftEdge, StyleRoundedDark};
 
-// The 1-pixel outline of shaped buttons, drawn over the finished face.
-void OutlineAfterPainting(RedrawContext& c) {
-    ButtonState& s = c.state;
+// The 1-pixel outline of shaped buttons, shown over the finished face.
+FaceOutline OutlineAfterPainting(const RedrawContext& c) {
+    const ButtonState& s = c.state;
     const ButtonProperties& p = s.props;
     const long shape = p.ButtonShape;
     RgbColor color = c.edges[12];
     QRegion region;
     if (shape == 7 || shape == 8) {
         if (!s.IsHovering || s.pressedAndHot()) {
-            if (!s.hasFlag(kDefaultShown)) return;
+            if (!s.hasFlag(kDefaultShown)) return {};
             region = shape == 8 ? s.InnerRegion2 : s.InnerRegion1;
             if (p.Value && p.ButtonStyle != 2) color = shiftedColor(s.colors.PressedFaceColor, -32);
         } else {
             if (p.ButtonStyle != 2) {
                 color = s.colors.HoverFaceColor;
-                if (color == TranslateColor(p.BackColor)) return;
+                if (color == TranslateColor(p.BackColor)) return {};
             }
             region = s.OuterRegion;
         }
@@ -582,15 +575,15 @@ void OutlineAfterPainting(RedrawContext& c) {
         else if (shape == 6)
             region = s.OuterRegion;
     }
-    if (region.isEmpty() || color < 0) return;
-    c.offscreen.SelectClipRgn({});
-    c.offscreen.FrameRgn(region, static_cast<ColorRef>(color));
+    if (region.isEmpty() || color < 0) return {};
+    return {FrameRegion(region), color};
 }
 
 }  // namespace
 
 int Redraw(RedrawContext& context) {
     ButtonState& s = context.state;
+    context.outline = {};
     if (s.DrawingDelayed) return kNothingToShow;
     PrepareBuffer(context.offscreen, s);
     if (context.offscreen.isNull()) return kNothingToShow;
@@ -598,8 +591,14 @@ int Redraw(RedrawContext& context) {
     const long style = std::clamp(s.props.ButtonStyle, 0L, 7L);
     const int code = kPainters[style](context);
     if (code > kShowFace && s.props.ButtonShape >= 4 && s.props.ButtonShape <= 8)
-        OutlineAfterPainting(context);
+        context.outline = OutlineAfterPainting(context);
     return code;
+}
+
+void paintOutline(QPainter& painter, const FaceOutline& outline) {
+    if (outline.isEmpty()) return;
+    const QColor color = pixelColor(fromColorRef(static_cast<ColorRef>(outline.color)));
+    for (const QRect& r : outline.frame) painter.fillRect(r, color);
 }
 
 }  // namespace qx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPainter>
+#include <QRegion>
 #include <QSize>
 #include <functional>
 
@@ -9,15 +11,30 @@
 
 namespace qx {
 
+// The 1-pixel outline a shaped button shows over its face. It goes on the
+// control's own surface after the face is copied there, never into the
+// off-screen image, so the next redraw leaves no trace of it.
+struct FaceOutline {
+    QRegion frame;  // the pixels to paint
+    RgbColor color = kNoColor;
+
+    bool isEmpty() const { return frame.isEmpty() || color < 0; }
+};
+
+// Paints the outline over the face `painter` shows (its origin the button's).
+void paintOutline(QPainter& painter, const FaceOutline& outline);
+
 // What one redraw paints with: the button, its off-screen surface, the size
 // of the screen it is on (gradient bands) and the CustomClick movement of
 // shaped buttons (true when it has just moved the window: nothing is painted).
+// The redraw leaves the outline to show over the face in `outline`.
 struct RedrawContext {
     ButtonState& state;
     GdiSurface& offscreen;
     QSize screen;
     std::function<bool()> customClickMove;
     EdgeColors edges = noEdges();
+    FaceOutline outline = {};
 };
 
 // Continue-codes of a painter: nothing to show, show the face, show it and
@@ -26,9 +43,9 @@ inline constexpr int kNothingToShow = 0;
 inline constexpr int kShowFace = 1;
 
 // Paints the whole face of the current ButtonStyle into the off-screen
-// surface, then the outline of shaped buttons; returns the continue-code.
-// The caller shows the surface when it is not 0 (one copy per paint). Does
-// nothing while DrawingDelayed.
+// surface and works out the outline of shaped buttons; returns the
+// continue-code. When it is not 0 the caller shows the surface (one copy per
+// paint) and the outline over it. Does nothing while DrawingDelayed.
 int Redraw(RedrawContext& context);
 
 // Makes the surface the button's size (a new bitmap after a resize), with

@@ -103,7 +103,16 @@ void zbButtons_H::Redraw() {
     const QScreen* shownOn = screen();
     RedrawContext context{state_, offscreen_, shownOn ? shownOn->size() : QSize(),
                           [this] { return CustomClickMove(); }};
-    if (qx::Redraw(context) != kNothingToShow && !painting_) update();
+    if (qx::Redraw(context) == kNothingToShow) return;
+    outline_ = context.outline;
+    if (!painting_) update();
+}
+
+QImage zbButtons_H::shownFace() const {
+    QImage shown = offscreen_.image();
+    QPainter painter(&shown);
+    paintOutline(painter, outline_);
+    return shown;
 }
 
 void zbButtons_H::LayoutContent(bool pictureChanged) {
@@ -338,7 +347,9 @@ void zbButtons_H::paintEvent(QPaintEvent*) {
     painting_ = true;
     Redraw();
     painting_ = false;
-    QPainter(this).drawImage(0, 0, imageOver(std::as_const(offscreen_).bitmap()));
+    QPainter painter(this);
+    painter.drawImage(0, 0, imageOver(std::as_const(offscreen_).bitmap()));
+    paintOutline(painter, outline_);
 }
 
 bool zbButtons_H::eventFilter(QObject* watched, QEvent* event) {

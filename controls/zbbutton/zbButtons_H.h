@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "controls/zbbutton/ButtonHost.h"
+#include "controls/zbbutton/ButtonPainters.h"
 #include "controls/zbbutton/ButtonSetRules.h"
 #include "controls/zbbutton/ButtonState.h"
 #include "platform/gdi/GdiSurface.h"
@@ -102,6 +103,8 @@ public:
 
     // The drawing surface (the face as last painted) and the window.
     const GdiSurface& hdc() const { return offscreen_; }
+    // What the window shows: the face with a shaped button's outline over it.
+    QImage shownFace() const;
     QWidget* hwnd() { return this; }
 
     // The form's default (Enter) and cancel (Esc) button; one of each per window.
@@ -212,6 +215,7 @@ private:
     ButtonSetRules rules_{state_, *this};
     QPointer<QWidget> container_;  // the window the option group lives on
     GdiSurface offscreen_;         // the face is painted here and shown with one copy
+    FaceOutline outline_;          // shown over the face, never painted into it
     QSize handledSize_;            // the size the shape and face were last built for
     QTimer hoverTimer_;
     QMetaObject::Connection focusWatch_;

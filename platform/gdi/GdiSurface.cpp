@@ -46,15 +46,6 @@ double rayAngle(double cx, double cy, int x, int y) {
     return qRadiansToDegrees(std::atan2(cy - y, x - cx));
 }
 
-// The pixels of a region with a 4-neighbour outside it.
-QRegion frameOf(const QRegion& region) {
-    const QRegion core = region.translated(1, 0)
-                             .intersected(region.translated(-1, 0))
-                             .intersected(region.translated(0, 1))
-                             .intersected(region.translated(0, -1));
-    return region.subtracted(core);
-}
-
 }  // namespace
 
 GdiSurface::GdiSurface(int width, int height) {
@@ -187,7 +178,7 @@ void GdiSurface::Arc(int left, int top, int right, int bottom, int xStart, int y
     double span = rayAngle(cx, cy, xEnd, yEnd) - start;
     while (span <= 0) span += 360.0;
     // The outline of the elliptic region, kept where it lies between the rays.
-    for (const QRect& r : frameOf(EllipticRgn(left, top, right, bottom))) {
+    for (const QRect& r : FrameRegion(EllipticRgn(left, top, right, bottom))) {
         for (int y = r.top(); y <= r.bottom(); ++y) {
             for (int x = r.left(); x <= r.right(); ++x) {
                 double angle =
@@ -218,7 +209,7 @@ void GdiSurface::FillRgn(const QRegion& region, ColorRef color) {
 }
 
 void GdiSurface::FrameRgn(const QRegion& region, ColorRef color) {
-    FillRgn(frameOf(region), color);
+    FillRgn(FrameRegion(region), color);
 }
 
 GdiRect GdiSurface::MeasureText(const QString& text, const GdiRect& bounds, unsigned flags) const {
@@ -331,6 +322,14 @@ QRegion EllipticRgn(int left, int top, int right, int bottom) {
         if (to >= from) region += QRect(from, y, to - from + 1, 1);
     }
     return region;
+}
+
+QRegion FrameRegion(const QRegion& region) {
+    const QRegion core = region.translated(1, 0)
+                             .intersected(region.translated(-1, 0))
+                             .intersected(region.translated(0, 1))
+                             .intersected(region.translated(0, -1));
+    return region.subtracted(core);
 }
 
 GdiRect RgnBox(const QRegion& region) {

@@ -154,6 +154,8 @@ QRegion RectRgn(const GdiRect& r);
 // Winding fill unless odd-even is asked for.
 QRegion PolygonRgn(const std::vector<QPoint>& points, bool winding = true);
 QRegion EllipticRgn(int left, int top, int right, int bottom);
+// The pixels of a region with a 4-neighbour outside it: what FrameRgn paints.
+QRegion FrameRegion(const QRegion& region);
 // Combine, subtract and offset are QRegion's united(), subtracted() and
 // translated(); the bounding box in GDI form:
 GdiRect RgnBox(const QRegion& region);

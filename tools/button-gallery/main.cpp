@@ -146,11 +146,12 @@ int main(int argc, char** argv) {
             for (long shape = 0; shape < kShapes; ++shape) {
                 ButtonState state = sampleButton(style, shape, look);
                 GdiSurface surface;
-                drawStandaloneFace(state, surface, kScreen);
+                FaceOutline outline;
+                drawStandaloneFace(state, surface, kScreen, &outline);
                 painter.drawImage(kLabelWidth + static_cast<int>(shape) * kCellWidth +
                                       (kCellWidth - state.Width) / 2,
                                   y + (kCellHeight - state.Height) / 2,
-                                  snapshotFace(state, surface, kSheetColor));
+                                  snapshotFace(state, surface, kSheetColor, outline));
             }
             y += kCellHeight;
         }

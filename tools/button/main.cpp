@@ -74,7 +74,7 @@ QJsonObject report(const zbButtons_H& b, const QJsonArray& events) {
 
 // The face as painted, transparent outside the window region.
 QImage facePicture(const zbButtons_H& b) {
-    QImage face = b.hdc().image().convertToFormat(QImage::Format_ARGB32);
+    QImage face = b.shownFace().convertToFormat(QImage::Format_ARGB32);
     const QRegion region =
         b.state().OuterRegion.isEmpty() ? QRegion(face.rect()) : b.state().OuterRegion;
     for (int y = 0; y < face.height(); ++y)

@@ -130,6 +130,16 @@ TEST(ButtonOptionGroups, ArrowKeysMoveThroughTheGroupAndRaiseNoKeyEvents) {
     QTest::keyClick(b[0], Qt::Key_Left);
     QApplication::processEvents();
     EXPECT_TRUE(b[2]->hasFocus()) << "the group wraps round";
+
+    // A held key: its repeated key-downs move on, one step each.
+    QTest::keyPress(b[2], Qt::Key_Up);
+    QApplication::processEvents();
+    ASSERT_TRUE(b[1]->hasFocus());
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(b[1], &repeat);
+    QApplication::processEvents();
+    EXPECT_TRUE(b[0]->hasFocus()) << "a repeated key-down reaches the container too";
+    QTest::keyRelease(b[0], Qt::Key_Up);
 }
 
 TEST(ButtonKeys, SpaceBarCycle) {

@@ -8,6 +8,10 @@
 
 #include "ButtonTestSupport.h"
 #include "PaintCounter.h"
+#include "controls/zbbutton/ButtonColors.h"
+#include "controls/zbbutton/ButtonPersistence.h"
+#include "controls/zbbutton/ButtonPictureDraw.h"
+#include "controls/zbbutton/ButtonSnapshot.h"
 #include "controls/zbbutton/zbButtons_H.h"
 
 namespace qx {
@@ -19,6 +23,7 @@ const QColor kPanelFace(192, 150, 124);
 zbButtons_H* panelButton(QWidget& form, long mode, const QString& caption, int y = 0) {
     auto* b = new zbButtons_H(&form);
     b->ReadProperties(storeOf(R"({"BackStyle": 0, "cBack": "&H007C96C0&",
+        "cBhover": "&H008CA7D0&", "LockHover": 1,
         "cFore": "&H00FFFFFF&", "cFHover": "&H00FFFFFF&", "CapAlign": 0,
         "Font": {"Name": "Small Fonts", "Size": 6.75}})"));
     b->setMode(mode);
@@ -36,11 +41,12 @@ int firstInkColumn(const QImage& image) {
 }
 
 // Hovering needs the button on screen under the cursor.
-void hover(zbButtons_H& b) {
+void hover(zbButtons_H& b, QPoint at = {5, 5}) {
     b.window()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(b.window()));
-    QCursor::setPos(b.mapToGlobal(QPoint(5, 5)));
-    QTest::mouseMove(&b, {5, 5});
+    QCursor::setPos(b.mapToGlobal(at));
+    QTest::mouseMove(&b, at);
+    ASSERT_TRUE(b.state().IsHovering);
 }
 
 void leave(zbButtons_H& b) {
@@ -102,7 +108,7 @@ TEST(ButtonLooks, HoverPressedAndDisabledAreDistinct) {
 
     hover(*b);
     const QImage hot = b->grab().toImage();
-    EXPECT_NE(hot, plain) << "hover shows even when the hover colour is the face colour";
+    EXPECT_NE(hot, plain);
     EXPECT_GT(hot.pixelColor(faceOnly).lightness(), plain.pixelColor(faceOnly).lightness());
 
     QTest::mousePress(b, Qt::LeftButton, {}, {5, 5});
@@ -227,6 +233,58 @@ TEST(ButtonLooks, TheFocusRectangleFollowsFocusAndItsSetting) {
         << "one with ShowFocusRect off never showed it";
     hidden->setFocus();
     EXPECT_EQ(shown->grab().toImage(), shownUnfocused) << "the rectangle goes with the focus";
+}
+
+// A custom shape's hover outline is shown over its face and goes with the pointer.
+TEST(ButtonLooks, ACustomShapeLosesItsHoverOutlineWhenLeft) {
+    QWidget form;
+    form.resize(200, 200);
+    auto* b = new zbButtons_H(&form);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setGeometry(0, 0, 100, 40);
+    b->ReadProperties(storeOf(R"({"Image": "bitmaps/start-badge.png", "Shape": 8, "ImgSize": 48,
+        "cBack": "&H00838F88&", "cBhover": "&H0000FFFF&", "LockHover": 1})"));
+    ASSERT_EQ(b->ButtonShape(), 8);
+    const QImage idle = b->grab().toImage();
+    hover(*b, b->state().OuterRegion.boundingRect().center());
+    const QImage hovered = b->grab().toImage();
+    const QRect rim = FrameRegion(b->state().OuterRegion).begin()[0];
+    EXPECT_EQ(hovered.pixelColor(rim.topLeft()), QColor(255, 255, 0));
+    leave(*b);
+    EXPECT_EQ(b->grab().toImage(), idle);
+}
+
+// Every button of the game shows the pointer over it: its face as drawn
+// while hovered differs clearly from its idle face (chosen options and
+// ticked checks keep their face, so each is tried unchosen).
+TEST(ButtonLooks, EveryGameButtonShowsItIsHovered) {
+    for (const DesignButton& design : designButtons()) {
+        SCOPED_TRACE(design.name.toStdString());
+        ButtonState s;
+        StoredPointer pointer;
+        readStoredProperties(PropertyBag(design.properties, design.name), {}, s.props, pointer);
+        s.props.Value = false;
+        s.Width = design.rect.width();
+        s.Height = design.rect.height();
+        s.colors = deriveColors(s.props);
+        RefreshPicture(s, s.props.PictureFromIcon);
+        GdiSurface surface;
+        drawStandaloneFace(s, surface, QSize(1280, 800));
+        const QImage idle = surface.image();
+        s.StateFlags = kHot;
+        s.IsHovering = true;
+        drawStandaloneFace(s, surface, QSize(1280, 800));
+        const QImage hovered = surface.image();
+        int changed = 0;
+        for (int y = 0; y < idle.height(); ++y)
+            for (int x = 0; x < idle.width(); ++x) {
+                const QColor a = idle.pixelColor(x, y), b = hovered.pixelColor(x, y);
+                changed += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                               std::abs(a.blue() - b.blue()) >=
+                           24;
+            }
+        EXPECT_GE(changed, idle.width() * idle.height() / 4);
+    }
 }
 
 }  // namespace

@@ -177,13 +177,13 @@ TEST(CheckedFace, ALightCaptionGetsADarkerToneOfItsOwnFace) {
     EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(20, 10)), shiftedColor(kBack, -32));
 }
 
-TEST(HoverFace, LiftsWithoutAHoverColourAndUsesOneWhenSet) {
+TEST(HoverFace, IsTheHoverColourAndStaysTheFaceWithoutOne) {
     ButtonState s = button(0);
     s.StateFlags = kHot;
     s.IsHovering = true;
     GdiSurface surface;
     redraw(s, surface);
-    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(20, 10)), shiftedColor(kBack, 16));
+    EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(20, 10)), kBack);
     s.props.HoverBackColor = 0x00FFFF;
     s.colors = deriveColors(s.props);
     redraw(s, surface);

@@ -1,6 +1,3 @@
-#include <QFile>
-#include <QJsonArray>
-
 #include <gtest/gtest.h>
 
 #include "ButtonTestSupport.h"
@@ -310,42 +307,33 @@ TEST(ButtonPersistence, GameButtonsSaveWhatTheirDesignsSay) {
                                   "CustomClick", "ImgAlign", "Image",     "ImgSize", "Enabled",
                                   "cBack",       "mPointer", "mIcon"};
     int buttons = 0;
-    for (const char* form : {"Start", "frmMain", "Win"}) {
-        QFile file(QStringLiteral(QX_DESIGNS_DIR "/") + QLatin1String(form) +
-                   QStringLiteral(".json"));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QJsonObject design = QJsonDocument::fromJson(file.readAll()).object();
-        QWidget container;
-        for (const QJsonValue& c : design.value(QStringLiteral("controls")).toArray()) {
-            if (c[QStringLiteral("kind")].toString() != QLatin1String("zbButtons_H")) continue;
-            const QJsonObject entry = c[QStringLiteral("properties")].toObject();
-            SCOPED_TRACE(
-                (QLatin1String(form) + QLatin1Char('.') + c[QStringLiteral("name")].toString())
-                    .toStdString());
-            zbButtons_H b(&container);
-            b.ReadProperties(PropertyBag(entry, QStringLiteral("test")));
-            const QJsonObject out = saved(b);
-            for (const QString& key : controlKeys) {
-                const QJsonValue written = out.value(key);
-                const QJsonValue designed = entry.value(key);
-                if (!written.isUndefined() && !designed.isUndefined())
-                    EXPECT_EQ(written, designed) << key.toStdString();
-                else if (!written.isUndefined() && key != QLatin1String("Font") &&
-                         key != QLatin1String("cBack"))
-                    ADD_FAILURE() << "wrote " << key.toStdString() << " the design lacks";
-            }
-            for (auto it = entry.begin(); it != entry.end(); ++it) {
-                if (!controlKeys.contains(it.key()) || out.contains(it.key())) continue;
-                // Left out only because it is the default.
-                zbButtons_H reloaded(&container);
-                reloaded.ReadProperties(PropertyBag(out, QStringLiteral("test")));
-                EXPECT_EQ(saved(reloaded), out);
-                EXPECT_TRUE(it.value() == QJsonValue(0) || it.value() == QJsonValue(false) ||
-                            it.value() == QJsonValue(QString()))
-                    << it.key().toStdString();
-            }
-            ++buttons;
+    QWidget container;
+    for (const DesignButton& design : designButtons()) {
+        const QJsonObject& entry = design.properties;
+        SCOPED_TRACE(design.name.toStdString());
+        zbButtons_H b(&container);
+        b.ReadProperties(PropertyBag(entry, QStringLiteral("test")));
+        const QJsonObject out = saved(b);
+        for (const QString& key : controlKeys) {
+            const QJsonValue written = out.value(key);
+            const QJsonValue designed = entry.value(key);
+            if (!written.isUndefined() && !designed.isUndefined())
+                EXPECT_EQ(written, designed) << key.toStdString();
+            else if (!written.isUndefined() && key != QLatin1String("Font") &&
+                     key != QLatin1String("cBack"))
+                ADD_FAILURE() << "wrote " << key.toStdString() << " the design lacks";
         }
+        for (auto it = entry.begin(); it != entry.end(); ++it) {
+            if (!controlKeys.contains(it.key()) || out.contains(it.key())) continue;
+            // Left out only because it is the default.
+            zbButtons_H reloaded(&container);
+            reloaded.ReadProperties(PropertyBag(out, QStringLiteral("test")));
+            EXPECT_EQ(saved(reloaded), out);
+            EXPECT_TRUE(it.value() == QJsonValue(0) || it.value() == QJsonValue(false) ||
+                        it.value() == QJsonValue(QString()))
+                << it.key().toStdString();
+        }
+        ++buttons;
     }
     EXPECT_EQ(buttons, 14);
 }
