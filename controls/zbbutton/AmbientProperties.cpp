@@ -38,9 +38,10 @@ DesignFontInfo ambientFont(const QWidget* container) {
     info.name = font.family();
     // Design sizes are points at 96 dpi.
     info.size = font.pixelSize() > 0 ? font.pixelSize() * 72.0 / 96.0 : font.pointSizeF();
-    info.bold = font.bold();
+    info.weight = font.weight();
     info.italic = font.italic();
     info.underline = font.underline();
+    info.strikeout = font.strikeOut();
     return info;
 }
 

@@ -4,6 +4,7 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPixmap>
 #include <QPointer>
 
 #include "controls/zbbutton/ButtonKeys.h"
@@ -59,13 +60,28 @@ void zbButtons_H::setOLEDropMode(int mode) {
 
 void zbButtons_H::OLEDrag() {
     auto* data = new ButtonMimeData(this);
-    emit OLEStartDrag(data, effectOf(Qt::CopyAction | Qt::MoveAction));
     QDrag drag(this);
     drag.setMimeData(data);
     connect(&drag, &QDrag::actionChanged, this,
-            [this](Qt::DropAction action) { emit OLEGiveFeedback(effectOf(action), true); });
+            [this, &drag](Qt::DropAction action) { giveFeedback(drag, action); });
+    emit OLEStartDrag(data, effectOf(Qt::CopyAction | Qt::MoveAction));
     const Qt::DropAction result = drag.exec(Qt::CopyAction | Qt::MoveAction);
     emit OLECompleteDrag(effectOf(result));
+}
+
+void zbButtons_H::giveFeedback(QDrag& drag, Qt::DropAction action) {
+    bool defaultCursors = true;
+    emit OLEGiveFeedback(effectOf(action), defaultCursors);
+    if (defaultCursors) {
+        drag.setDragCursor(QPixmap(), action);
+        return;
+    }
+    // The program's own cursor: the button's pointer, shown at once. A custom
+    // one (MouseIcon) stays the drag's cursor for this effect; a standard
+    // shape shows until the drag sets its cursor again.
+    const QCursor own = cursor();
+    if (!own.pixmap().isNull()) drag.setDragCursor(own.pixmap(), action);
+    if (QGuiApplication::overrideCursor()) QGuiApplication::changeOverrideCursor(own);
 }
 
 void zbButtons_H::dragEnterEvent(QDragEnterEvent* event) {

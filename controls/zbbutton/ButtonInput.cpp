@@ -44,7 +44,8 @@ void zbButtons_H::pressButton(std::int16_t button, std::int16_t shift, QPointF a
         state_.DrawingDelayed = false;
         Redraw();
     }
-    emit MouseDown(button, shift, coord(at.x()), coord(at.y()));
+    float x = coord(at.x()), y = coord(at.y());
+    emit MouseDown(button, shift, x, y);
 }
 
 void zbButtons_H::hostClick() {
@@ -73,9 +74,10 @@ void zbButtons_H::mouseReleaseEvent(QMouseEvent* event) {
         // selected option button).
         Redraw();
     }
-    emit MouseUp(button, shiftState(event->modifiers()), coord(event->position().x()),
-                 coord(event->position().y()));
-    state_.LastButton = button;
+    std::int16_t upButton = button, shift = shiftState(event->modifiers());
+    float x = coord(event->position().x()), y = coord(event->position().y());
+    emit MouseUp(upButton, shift, x, y);
+    state_.LastButton = upButton;  // as the handler left it: the click acts on it
     const bool completed = clickPending_ && rect().contains(event->position().toPoint());
     clickPending_ = false;
     if (completed) hostClick();
@@ -84,26 +86,30 @@ void zbButtons_H::mouseReleaseEvent(QMouseEvent* event) {
 void zbButtons_H::mouseMoveEvent(QMouseEvent* event) {
     if (!state_.IsHovering && QApplication::widgetAt(QCursor::pos()) == this)
         startHovering(event->buttons());
-    emit MouseMove(mouseButtonCode(event->buttons()), shiftState(event->modifiers()),
-                   coord(event->position().x()), coord(event->position().y()));
+    std::int16_t button = mouseButtonCode(event->buttons()), shift = shiftState(event->modifiers());
+    float x = coord(event->position().x()), y = coord(event->position().y());
+    emit MouseMove(button, shift, x, y);
 }
 
 void zbButtons_H::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a pair: it shows pressed again but completes no click.
     clickPending_ = false;
     const QPointF at = event->position();
-    emit DoubleClick(state_.LastButton);
+    emit DoubleClick(state_.LastButton);  // a handler may change LastButton
     if (state_.LastButton == 1) {
         pressButton(1, 0, at);
         state_.LastButton = -1;
     } else {
-        emit MouseDown(1, 0, coord(at.x()), coord(at.y()));
+        std::int16_t button = 1, shift = 0;
+        float x = coord(at.x()), y = coord(at.y());
+        emit MouseDown(button, shift, x, y);
     }
 }
 
 void zbButtons_H::startHovering(Qt::MouseButtons buttons) {
     state_.StateFlags |= kHot;
-    emit MouseOnButton(true);
+    bool onButton = true;
+    emit MouseOnButton(onButton);
     setProperty("zb_ClassID", QVariant::fromValue<QObject*>(this));
     setProperty("zb_TimerID", kHoverTimerId);
     hoverTimer_.start();
@@ -126,7 +132,8 @@ void zbButtons_H::HoverCheck(int timerId) {
     state_.StateFlags &= ~kHot;
     state_.IsHovering = false;
     state_.DrawingDelayed = false;
-    emit MouseOnButton(false);
+    bool onButton = false;
+    emit MouseOnButton(onButton);
     state_.IsHeldDown = false;
     Redraw();
 }

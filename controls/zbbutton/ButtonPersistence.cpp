@@ -1,5 +1,7 @@
 #include "controls/zbbutton/ButtonPersistence.h"
 
+#include "platform/qt/PictureData.h"
+
 namespace qx {
 namespace {
 
@@ -32,15 +34,19 @@ QJsonValue colorToJson(OleColor color) {
 
 QJsonValue fontToJson(const DesignFontInfo& font) {
     QJsonObject object{{QStringLiteral("Name"), font.name}, {QStringLiteral("Size"), font.size}};
-    if (font.bold) object.insert(QStringLiteral("Bold"), true);
+    if (font.bold()) object.insert(QStringLiteral("Bold"), true);
+    // Only a weight that Bold does not already say.
+    if (font.weight != DesignFontInfo::kNormalWeight && font.weight != DesignFontInfo::kBoldWeight)
+        object.insert(QStringLiteral("Weight"), font.weight);
     if (font.italic) object.insert(QStringLiteral("Italic"), true);
     if (font.underline) object.insert(QStringLiteral("Underline"), true);
+    if (font.strikeout) object.insert(QStringLiteral("Strikethrough"), true);
     return object;
 }
 
 bool isIconPath(const QString& path) {
     return path.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive) ||
-           path.endsWith(QLatin1String(".cur"), Qt::CaseInsensitive);
+           path.endsWith(QLatin1String(".cur"), Qt::CaseInsensitive) || isIconDataUrl(path);
 }
 
 void readStoredProperties(const PropertyBag& store, const AmbientDefaults& ambient,
@@ -76,11 +82,10 @@ void readStoredProperties(const PropertyBag& store, const AmbientDefaults& ambie
     pointer.icon = store.picture(QStringLiteral("mIcon"));
     pointer.pointer = static_cast<int>(store.integer(QStringLiteral("mPointer"), 0));
 
-    // The refusals of the set-rules hold for stored values too.
+    // Values are kept as stored; only a custom shape whose picture is gone
+    // (or is an icon) has no outline to take and turns rectangular.
     const bool bitmap = !props.Picture.isNull() && !props.PictureFromIcon;
     if (props.ButtonShape >= 7 && !bitmap) props.ButtonShape = 0;
-    if (props.ButtonShape > 0) props.CaptionAlign = 2;
-    if (props.PictureAlign >= 4 && !props.Picture.isNull()) props.CaptionAlign = 2;
 }
 
 void writeProperties(const ButtonProperties& p, PropertyWriter& out, bool everyKey) {
@@ -96,9 +101,12 @@ void writeProperties(const ButtonProperties& p, PropertyWriter& out, bool everyK
     const auto flag = [&](const char* key, bool value, bool fallback) {
         put(key, value, value == fallback);
     };
-    const auto picture = [&](const char* key, const QImage& image, const QString& path) {
-        const bool none = image.isNull() || path.isEmpty();
-        put(key, none ? QJsonValue() : QJsonValue(path), none);
+    // A picture named by no resource path is kept in the store itself.
+    const auto picture = [&](const char* key, const QImage& image, const QString& path,
+                             bool isIcon) {
+        const bool none = image.isNull();
+        const QString stored = path.isEmpty() ? pictureDataUrl(image, isIcon) : path;
+        put(key, none ? QJsonValue() : QJsonValue(stored), none);
     };
     put("Caption", p.Caption, p.Caption.isEmpty());
     number("CapAlign", p.CaptionAlign, 2);
@@ -117,12 +125,12 @@ void writeProperties(const ButtonProperties& p, PropertyWriter& out, bool everyK
     put("Value", p.Value, false);
     number("CustomClick", p.CustomClick, 0);
     number("ImgAlign", p.PictureAlign, 0);
-    picture("Image", p.Picture, p.PicturePath);
+    picture("Image", p.Picture, p.PicturePath, p.PictureFromIcon);
     number("ImgSize", p.ImagePixelSize, 16);
     flag("Enabled", p.Enabled, true);
     put("cBack", colorToJson(p.BackColor), false);
     number("mPointer", p.MousePointer, 0);
-    picture("mIcon", p.MouseIcon, p.MouseIconPath);
+    picture("mIcon", p.MouseIcon, p.MouseIconPath, true);
 }
 
 }  // namespace qx

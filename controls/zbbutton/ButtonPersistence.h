@@ -42,19 +42,22 @@ struct StoredPointer {
     QString iconPath;
 };
 
-// Pictures named in a design are icons when they come from .ico or .cur files.
+// Pictures named in a design are icons when they come from .ico or .cur files
+// (or are kept in the store marked as icons).
 bool isIconPath(const QString& path);
 
-// Reads every stored value straight into `props`, each with its load default.
-// Values a set-rule would ignore or refuse fall back to the load default, so
-// nothing out of range reaches the painters; a store without "Font" keeps the
-// container's font.
+// Reads every stored value straight into `props`, each with its load default,
+// so a saved button loads back as it was saved. Values out of a property's
+// range fall back to the load default, so nothing out of range reaches the
+// painters; a custom shape without its bitmap turns rectangular; a store
+// without "Font" keeps the container's font.
 void readStoredProperties(const PropertyBag& store, const AmbientDefaults& ambient,
                           ButtonProperties& props, StoredPointer& pointer);
 
 // The entries saving writes, in order; values equal to their default are left
-// out except "Mode", "Value" and "cBack". With everyKey, every key is written
-// (no picture: null).
+// out except "Mode", "Value" and "cBack". A picture is written as the path it
+// came from, or, when it came from none, as its own pixels (PictureData.h).
+// With everyKey, every key is written (no picture: null).
 void writeProperties(const ButtonProperties& props, PropertyWriter& out, bool everyKey = false);
 
 }  // namespace qx

@@ -57,9 +57,9 @@ Pixel freeKeyColor(const QImage& blended, const QImage& alpha) {
 
 }  // namespace
 
-Bitmap keyedPicture(const QImage& picture, Pixel matte) {
+KeyedBitmap keyedPicture(const QImage& picture, Pixel matte) {
     if (picture.isNull()) return {};
-    if (!picture.hasAlphaChannel()) return bitmapFromImage(picture);
+    if (!picture.hasAlphaChannel()) return KeyedBitmap(bitmapFromImage(picture));
     const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
     QImage blended(argb.size(), QImage::Format_RGB32);
     blended.fill(QColor::fromRgb(matte));
@@ -74,7 +74,7 @@ Bitmap keyedPicture(const QImage& picture, Pixel matte) {
         for (int x = 0; x < argb.width(); ++x)
             if (qAlpha(a[x]) == 0) row[x] = key;
     }
-    return keyed;
+    return {std::move(keyed), key};
 }
 
 Bitmap stretchNearest(const Bitmap& source, int width, int height) {
@@ -153,13 +153,14 @@ QRegion placedInside(const QRegion& inner, const QRegion& outline, int inset) {
 
 }  // namespace
 
-Bitmap prepareKeyedImage(const Bitmap& picture, int width, int height, PictureOutline* outline) {
-    Bitmap image = stretchNearest(picture, width, height);
+KeyedBitmap prepareKeyedImage(const KeyedBitmap& picture, int width, int height,
+                              PictureOutline* outline) {
+    Bitmap image = stretchNearest(picture.pixels, width, height);
     if (image.isNull()) {
         if (outline) *outline = {};
-        return image;
+        return {};
     }
-    const Pixel key = image.pixel(0, 0);
+    const Pixel key = picture.key;
     std::vector<std::uint8_t> isKey(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
     for (int y = 0; y < height; ++y) {
         Pixel* row = image.row(y);
@@ -174,10 +175,12 @@ Bitmap prepareKeyedImage(const Bitmap& picture, int width, int height, PictureOu
         outline->inner1 = placedInside(opaqueRegion(isKey, width, height, 1), outline->outline, 1);
         outline->inner2 = placedInside(opaqueRegion(isKey, width, height, 2), outline->outline, 2);
     }
-    return image;
+    return {std::move(image), key};
 }
 
-void TransparentBlit(Bitmap& dest, const GdiRect& destRect, const Bitmap& source, int cx, int cy) {
+void TransparentBlit(Bitmap& dest, const GdiRect& destRect, const KeyedBitmap& keyed, int cx,
+                     int cy) {
+    const Bitmap& source = keyed.pixels;
     if (source.isNull() || destRect.isEmpty()) return;
     const int destW = destRect.width(), destH = destRect.height();
     if (cx <= 0 || cy <= 0) {
@@ -191,7 +194,7 @@ void TransparentBlit(Bitmap& dest, const GdiRect& destRect, const Bitmap& source
         cx = std::max(1, static_cast<int>(cx * ratio));
         cy = std::max(1, static_cast<int>(cy * ratio));
     }
-    const Pixel key = source.pixel(0, 0);
+    const Pixel key = keyed.key;
 
     // Mask: white where the source has the key colour, black elsewhere; the
     // image copy gets black there, so AND with the mask then OR with the

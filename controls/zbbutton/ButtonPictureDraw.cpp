@@ -49,7 +49,7 @@ void PrepareImage(ButtonState& state, int width, int height, bool regionFlag) {
         state.KeyedSource = state.props.Picture.cacheKey();
         state.KeyedMatte = matte;
     }
-    const Bitmap& keyed = state.KeyedPicture;
+    const KeyedBitmap& keyed = state.KeyedPicture;
     if (!regionFlag) {
         state.CachedImage = prepareKeyedImage(keyed, width, height);
         return;

@@ -256,7 +256,8 @@ void ButtonSetRules::setFont(const DesignFontInfo& font) {
 
 void ButtonSetRules::setFontStyle(long bits) {
     DesignFontInfo font = p().Font;
-    font.bold = (bits & 2) != 0;
+    // A weight that already reads as asked (semi-bold, black) stays.
+    if (font.bold() != ((bits & 2) != 0)) font.setBold((bits & 2) != 0);
     font.italic = (bits & 4) != 0;
     font.underline = (bits & 8) != 0;
     setFont(font);
@@ -264,7 +265,7 @@ void ButtonSetRules::setFontStyle(long bits) {
 
 long ButtonSetRules::FontStyle() const {
     const DesignFontInfo& f = s_.props.Font;
-    return (f.bold ? 2 : 0) + (f.italic ? 4 : 0) + (f.underline ? 8 : 0);
+    return (f.bold() ? 2 : 0) + (f.italic ? 4 : 0) + (f.underline ? 8 : 0);
 }
 
 void ButtonSetRules::setForeColor(OleColor color) {

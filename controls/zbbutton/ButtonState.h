@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "controls/zbbutton/ButtonPicture.h"
 #include "platform/gdi/GdiRect.h"
 #include "platform/qt/DesignFont.h"
 #include "platform/qt/OleColor.h"
@@ -86,10 +87,10 @@ struct ButtonState {
     int ImageHeight = 0;
     // The picture sized for the face with its background set to one key
     // colour (bitmaps only); dropped when the picture or the face colour changes.
-    Bitmap CachedImage;
+    KeyedBitmap CachedImage;
     // The whole picture keyed over the face colour, from which each size is
     // prepared; kept while the picture (by its cache key) and colour stay.
-    Bitmap KeyedPicture;
+    KeyedBitmap KeyedPicture;
     qint64 KeyedSource = 0;
     Pixel KeyedMatte = 0;
 

@@ -13,6 +13,7 @@
 #include "platform/gdi/GdiSurface.h"
 #include "platform/qt/PropertyBag.h"
 
+class QDrag;
 class QDragMoveEvent;
 class QMimeData;
 
@@ -150,12 +151,15 @@ public:
 signals:
     void PropertyChanged(const QString& key);
 
+    // Arguments passed by reference may be changed by a handler (connected
+    // directly): a DoubleClick handler changes LastButton, a MouseUp handler
+    // the button the click that follows acts on.
     void Click();
-    void DoubleClick(std::int16_t Button);
-    void MouseOnButton(bool OnButton);
-    void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void DoubleClick(std::int16_t& Button);
+    void MouseOnButton(bool& OnButton);
+    void MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y);
+    void MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y);
+    void MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y);
     void KeyDown(std::int16_t KeyCode, std::int16_t Shift);
     void KeyUp(std::int16_t KeyCode, std::int16_t Shift);
     void KeyPress(std::int16_t KeyAscii);
@@ -164,7 +168,9 @@ signals:
                      float X, float Y);
     void OLEDragOver(const QMimeData* Data, long Effect, std::int16_t Button, std::int16_t Shift,
                      float X, float Y, std::int16_t State);
-    void OLEGiveFeedback(long Effect, bool DefaultCursors);
+    // A handler that sets DefaultCursors to False shows its own drag cursor:
+    // the button's pointer (its MouseIcon) instead of the standard one.
+    void OLEGiveFeedback(long Effect, bool& DefaultCursors);
     void OLESetData(const QMimeData* Data, std::int16_t DataFormat);
     void OLEStartDrag(QMimeData* Data, long AllowedEffects);
 
@@ -209,6 +215,7 @@ private:
     static constexpr std::int16_t kDragLeave = 1;
     static constexpr std::int16_t kDragOver = 2;
     void dragOver(QDragMoveEvent* event, std::int16_t state);
+    void giveFeedback(QDrag& drag, Qt::DropAction action);
     void regrabKeys();
 
     ButtonState state_;

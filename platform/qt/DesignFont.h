@@ -7,13 +7,23 @@
 
 namespace qx {
 
-// A font as a design names it: face, size in points as at 96 dpi, style.
+// A font as a design names it: face, size in points as at 96 dpi, weight
+// and style.
 struct DesignFontInfo {
+    static constexpr int kNormalWeight = 400;
+    static constexpr int kBoldWeight = 700;
+
     QString name = QStringLiteral("MS Sans Serif");
     double size = 8.25;
-    bool bold = false;
+    int weight = kNormalWeight;  // 1..1000
     bool italic = false;
     bool underline = false;
+    bool strikeout = false;
+
+    // Bold is a reading of the weight, as a font object's Bold is; setting it
+    // gives the bold or the normal weight.
+    bool bold() const { return weight > 550; }
+    void setBold(bool on) { weight = on ? kBoldWeight : kNormalWeight; }
 
     friend bool operator==(const DesignFontInfo&, const DesignFontInfo&) = default;
 };
@@ -22,7 +32,10 @@ struct DesignFontInfo {
 // layouts look the same on every screen; the named faces map to the fonts
 // the program ships.
 inline QFont designFont(const DesignFontInfo& info) {
-    return designFont(info.name, info.size, info.bold, info.italic, info.underline);
+    QFont font = designFont(info.name, info.size, info.bold(), info.italic, info.underline);
+    font.setWeight(static_cast<QFont::Weight>(info.weight));
+    font.setStrikeOut(info.strikeout);
+    return font;
 }
 
 }  // namespace qx

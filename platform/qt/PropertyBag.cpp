@@ -1,6 +1,7 @@
 #include "platform/qt/PropertyBag.h"
 
 #include "platform/qt/OwnPicture.h"
+#include "platform/qt/PictureData.h"
 #include "platform/qt/ProgramLog.h"
 #include "quiltrix/Version.h"
 
@@ -108,16 +109,27 @@ DesignFontInfo PropertyBag::font(const QString& key, const DesignFontInfo& fallb
     DesignFontInfo info;
     info.name = font.text(QStringLiteral("Name"), fallback.name);
     info.size = font.number(QStringLiteral("Size"), fallback.size);
-    info.bold = font.boolean(QStringLiteral("Bold"), false);
+    info.setBold(font.boolean(QStringLiteral("Bold"), false));
+    // A weight of its own (light, semi-bold, black) overrides the one Bold gives.
+    info.weight = static_cast<int>(font.integer(QStringLiteral("Weight"), info.weight));
     info.italic = font.boolean(QStringLiteral("Italic"), false);
     info.underline = font.boolean(QStringLiteral("Underline"), false);
+    info.strikeout = font.boolean(QStringLiteral("Strikethrough"), false);
     if (info.name.isEmpty() || info.size <= 0) fail(key, "a font with a name and a positive size");
+    if (info.weight < 1 || info.weight > 1000) fail(key, "a font with a weight from 1 to 1000");
     return info;
 }
 
 QImage PropertyBag::picture(const QString& key) const {
     const QString path = picturePath(key);
     if (path.isEmpty()) return {};
+    if (isPictureDataUrl(path)) {
+        const QImage kept = pictureFromDataUrl(path);
+        if (kept.isNull())
+            qCWarning(lcProgram, "%s: the picture kept in %s is damaged", qPrintable(owner_),
+                      qPrintable(key));
+        return kept;
+    }
     const QImage image = readOwnPicture(path);
     if (image.isNull())
         qCWarning(lcProgram, "%s: picture %s is missing", qPrintable(owner_), qPrintable(path));
@@ -126,7 +138,8 @@ QImage PropertyBag::picture(const QString& key) const {
 
 QString PropertyBag::picturePath(const QString& key) const {
     const QString name = text(key);
-    if (name.isEmpty() || name.startsWith(QLatin1String(":/"))) return name;
+    if (name.isEmpty() || name.startsWith(QLatin1String(":/")) || isPictureDataUrl(name))
+        return name;
     return QStringLiteral(":/") + name;
 }
 

@@ -31,12 +31,16 @@ public:
     bool boolean(const QString& key, bool fallback = false) const;
     // A number, or "&H00BBGGRR&" / "0x00BBGGRR" as text.
     OleColor color(const QString& key, OleColor fallback) const;
-    // {"Name": ..., "Size": ..., "Bold": ..., "Italic": ..., "Underline": ...}
+    // {"Name": ..., "Size": ..., "Bold": ..., "Weight": ..., "Italic": ...,
+    //  "Underline": ..., "Strikethrough": ...}; a Weight overrides Bold's.
     DesignFontInfo font(const QString& key, const DesignFontInfo& fallback = {}) const;
-    // A compiled-in picture, e.g. "bitmaps/clock.png", returned as ":/bitmaps/clock.png".
+    // A compiled-in picture, e.g. "bitmaps/clock.png", returned as
+    // ":/bitmaps/clock.png"; a picture kept in the store itself (a data
+    // address, see PictureData.h) is returned as it is.
     QString picturePath(const QString& key) const;
     // That picture loaded; empty when the key is unset. A picture the program
-    // lacks is left empty with a warning (the resources test catches it).
+    // lacks, or a damaged kept one, is left empty with a warning (the
+    // resources test catches the former).
     QImage picture(const QString& key) const;
 
     const QString& owner() const { return owner_; }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCursor>
+#include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScreen>
@@ -310,6 +311,126 @@ TEST(ButtonMouse, ADoubleClickTogglesACheckButtonOncePerPair) {
 
 namespace qx {
 namespace {
+
+// The Shift, Ctrl and Alt bits (1, 2, 4) of every key and mouse event.
+TEST(ButtonEvents, ReportShiftCtrlAndAltBits) {
+    QWidget form;
+    zbButtons_H* b = option(form, 0, zbButtons_H::CommandMode);
+    QList<int> seen;
+    const auto record = [&seen](std::int16_t shift) { seen << shift; };
+    QObject::connect(b, &zbButtons_H::KeyDown,
+                     [&](std::int16_t, std::int16_t shift) { record(shift); });
+    QObject::connect(b, &zbButtons_H::KeyUp,
+                     [&](std::int16_t, std::int16_t shift) { record(shift); });
+    const auto mouse = [&](std::int16_t&, std::int16_t& shift, float&, float&) { record(shift); };
+    QObject::connect(b, &zbButtons_H::MouseDown, mouse);
+    QObject::connect(b, &zbButtons_H::MouseMove, mouse);
+    QObject::connect(b, &zbButtons_H::MouseUp, mouse);
+    const std::pair<Qt::KeyboardModifiers, int> cases[] = {
+        {Qt::NoModifier, 0},
+        {Qt::ShiftModifier, 1},
+        {Qt::ControlModifier, 2},
+        {Qt::AltModifier, 4},
+        {Qt::ShiftModifier | Qt::ControlModifier, 3},
+        {Qt::ShiftModifier | Qt::AltModifier, 5},
+        {Qt::ControlModifier | Qt::AltModifier, 6},
+        {Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, 7},
+        {Qt::KeypadModifier | Qt::MetaModifier, 0},
+    };
+    for (const auto& [modifiers, bits] : cases) {
+        SCOPED_TRACE(bits);
+        seen.clear();
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_B, modifiers);
+        QApplication::sendEvent(b, &down);
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_B, modifiers);
+        QApplication::sendEvent(b, &up);
+        QTest::mousePress(b, Qt::RightButton, modifiers, {5, 5});
+        QTest::mouseMove(b, {6, 6});  // no modifiers known to a bare move
+        QMouseEvent move(QEvent::MouseMove, QPointF(7, 7), b->mapToGlobal(QPointF(7, 7)),
+                         Qt::NoButton, Qt::RightButton, modifiers);
+        QApplication::sendEvent(b, &move);
+        QTest::mouseRelease(b, Qt::RightButton, modifiers, {5, 5});
+        EXPECT_EQ(seen, (QList<int>{bits, bits, bits, 0, bits, bits}));
+    }
+}
+
+// Arguments passed by reference reach the control changed: a DoubleClick
+// handler choosing another button, a MouseUp handler withholding the click,
+// and every handler after the first seeing what the first left.
+TEST(ButtonEvents, HandlersChangeTheArgumentsPassedByReference) {
+    QWidget form;
+    zbButtons_H* b = option(form, 0, zbButtons_H::CheckMode);
+    QSignalSpy clicks(b, &zbButtons_H::Click);
+    QList<int> downButtons;
+    QObject::connect(b, &zbButtons_H::MouseDown,
+                     [&](std::int16_t& button, std::int16_t&, float& x, float&) {
+                         downButtons << button;
+                         x = 99;
+                     });
+    float seenX = 0;
+    QObject::connect(b, &zbButtons_H::MouseDown,
+                     [&](std::int16_t&, std::int16_t&, float& x, float&) { seenX = x; });
+    bool withhold = true;
+    QObject::connect(b, &zbButtons_H::MouseUp,
+                     [&](std::int16_t& button, std::int16_t&, float&, float&) {
+                         if (withhold) button = 0;
+                     });
+    QTest::mouseClick(b, Qt::LeftButton, {}, {5, 5});
+    EXPECT_EQ(seenX, 99.0f);
+    EXPECT_EQ(clicks.count(), 0) << "the click acts on the button MouseUp left";
+    EXPECT_FALSE(b->Value());
+    EXPECT_EQ(b->state().LastButton, 0);
+    withhold = false;
+    QTest::mouseClick(b, Qt::LeftButton, {}, {5, 5});
+    EXPECT_EQ(clicks.count(), 1);
+
+    QObject::connect(b, &zbButtons_H::DoubleClick, [](std::int16_t& button) { button = 2; });
+    downButtons.clear();
+    QTest::mouseDClick(b, Qt::LeftButton, {}, {5, 5});
+    EXPECT_FALSE(b->state().hasFlag(kPressed)) << "not pressed again: the button is 2 now";
+    EXPECT_EQ(downButtons, QList<int>{1}) << "only MouseDown, with the left button";
+    EXPECT_EQ(b->state().LastButton, 2);
+    QTest::mouseRelease(b, Qt::LeftButton, {}, {5, 5});
+
+    bool seenOn = false;
+    QObject::connect(b, &zbButtons_H::MouseOnButton, [](bool& on) { on = !on; });
+    QObject::connect(b, &zbButtons_H::MouseOnButton, [&](bool& on) { seenOn = on; });
+    b->HoverCheck(zbButtons_H::kHoverTimerId);  // leaves: OnButton False, turned round
+    EXPECT_TRUE(seenOn);
+}
+
+// A feedback handler that sets DefaultCursors to False shows the program's
+// own cursor, the button's custom pointer, for that effect.
+TEST(ButtonDragDrop, FeedbackWithoutDefaultCursorsShowsTheButtonsOwnPointer) {
+    QWidget form;
+    zbButtons_H* b = option(form, 0, zbButtons_H::CommandMode);
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(qRgba(255, 0, 0, 255));
+    b->setMouseIcon(icon);
+    bool ownCursors = false;
+    QList<long> effects;
+    QObject::connect(b, &zbButtons_H::OLEGiveFeedback, [&](long effect, bool& defaultCursors) {
+        effects << effect;
+        if (ownCursors) defaultCursors = false;
+    });
+    QPixmap copyCursor, moveCursor;
+    // The drag's own cursor updates, as the drag reports them while it runs.
+    QObject::connect(b, &zbButtons_H::OLEStartDrag, [&](QMimeData* data, long) {
+        data->setText(QStringLiteral("piece"));
+        QDrag* drag = b->findChild<QDrag*>();
+        ASSERT_NE(drag, nullptr);
+        emit drag->actionChanged(Qt::MoveAction);
+        ownCursors = true;
+        emit drag->actionChanged(Qt::CopyAction);
+        copyCursor = drag->dragCursor(Qt::CopyAction);
+        moveCursor = drag->dragCursor(Qt::MoveAction);
+    });
+    b->OLEDrag();
+    EXPECT_EQ(effects, (QList<long>{2, 1}));
+    ASSERT_FALSE(copyCursor.isNull());
+    EXPECT_EQ(copyCursor.toImage().pixel(8, 8), qRgb(255, 0, 0));
+    EXPECT_TRUE(moveCursor.isNull()) << "the standard cursor where the handler kept it";
+}
 
 TEST(ButtonDragDrop, QtDropsRaiseTheDragEventsWithTheirStates) {
     QWidget form;

@@ -238,11 +238,34 @@ TEST(CaptionFont, LongFaceNamesAreCutToTheField) {
     DesignFontInfo info;
     info.name = QStringLiteral("Verdana");
     info.size = 12;
-    info.bold = true;
+    info.setBold(true);
     const QFont font = CaptionFont(info);
     EXPECT_EQ(font.family(), designFontFamily(QStringLiteral("Verdana")));
     EXPECT_EQ(font.pixelSize(), 16);
     EXPECT_TRUE(font.bold());
+}
+
+// The caption is drawn in the font's own weight and with its strike-out line.
+TEST_F(ButtonLayout, CaptionCarriesTheFontsWeightAndStrikeOut) {
+    const auto ink = [this](int weight, bool strikeout) {
+        make(120, 40, QStringLiteral("IIII"));
+        state.props.Font.name = QStringLiteral("Verdana");
+        state.props.Font.size = 12;
+        state.props.Font.weight = weight;
+        state.props.Font.strikeout = strikeout;
+        RefreshCaptionFont(state, surface);
+        EXPECT_EQ(surface.font().weight(), weight);
+        EXPECT_EQ(surface.font().strikeOut(), strikeout);
+        LayoutContent(state, surface, false);
+        DrawCaption(state, surface, kNoColor, false, false);
+        int inked = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 120; ++x) inked += surface.GetPixel(x, y) != kFace;
+        return inked;
+    };
+    const int normal = ink(400, false);
+    EXPECT_GT(ink(900, false), normal * 5 / 4) << "a heavy weight draws heavier strokes";
+    EXPECT_GT(ink(400, true), normal + 8) << "the strike-out line crosses the letters";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "controls/zbbutton/ButtonPainters.h"
 #include "controls/zbbutton/ButtonPictureDraw.h"
 #include "controls/zbbutton/ButtonShape.h"
+#include "platform/qt/OwnPicture.h"
 
 namespace qx {
 namespace {
@@ -386,6 +387,44 @@ TEST(PictureSize48, ALargePictureIsFittedAndCentred) {
     EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(84, 20)), kBack);
     EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(27, 20)), kBack);
     EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(50, 6)), kBack);  // the blue key band
+}
+
+// The caption bar of the window skin: alpha, its top-left pixel opaque.
+TEST(PictureSize48, AnAlphaPictureShowsTheFaceExactlyWhereItIsTransparent) {
+    ButtonState s = button(0, 300, 40);
+    s.props.Picture = readOwnPicture(QStringLiteral(":/bitmaps/skin-caption.png"));
+    const QImage& picture = s.props.Picture;
+    ASSERT_TRUE(picture.hasAlphaChannel());
+    ASSERT_EQ(qAlpha(picture.pixel(0, 0)), 255);
+    s.props.ImagePixelSize = 48;
+    RefreshPicture(s, false);
+    GdiSurface surface(300, 40);
+    BuildShapeRegion(s, surface, {});
+    ASSERT_TRUE(LayoutContent(s, surface, true));
+    redraw(s, surface);
+
+    const GdiRect r = s.PictureRect;
+    ASSERT_FALSE(r.isEmpty());
+    int clear = 0, keyed = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 300; ++x)
+            keyed +=
+                (surface.GetPixel(x, y) & 0xFFFFFF) == (toColorRef(s.CachedImage.key) & 0xFFFFFF);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const QRgb source = picture.pixel((x - r.left) * picture.width() / r.width(),
+                                              (y - r.top) * picture.height() / r.height());
+            if (qAlpha(source) == 0) {
+                ++clear;
+                EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(x, y)), kBack) << x << "," << y;
+            } else if (qAlpha(source) == 255) {
+                EXPECT_EQ(surface.GetPixel(x, y),
+                          toColorRef(rgb(qRed(source), qGreen(source), qBlue(source))))
+                    << x << "," << y;
+            }
+        }
+    EXPECT_GT(clear, 0);
+    EXPECT_EQ(keyed, 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QPainter>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -25,10 +26,10 @@ TEST(PrepareImage, BackgroundWithinThreeBecomesTheKeyAndFourStays) {
     picture.setPixel(7, 1, rgb(104, 150, 200));  // 4 off in red
     picture.setPixel(0, 7, rgb(100, 150, 196));  // 4 off in blue
 
-    const Bitmap prepared = prepareKeyedImage(picture, 8, 8);
-    EXPECT_EQ(prepared.pixel(7, 0), key);
-    EXPECT_EQ(prepared.pixel(7, 1), rgb(104, 150, 200));
-    EXPECT_EQ(prepared.pixel(0, 7), rgb(100, 150, 196));
+    const KeyedBitmap prepared = prepareKeyedImage(picture, 8, 8);
+    EXPECT_EQ(prepared.pixels.pixel(7, 0), key);
+    EXPECT_EQ(prepared.pixels.pixel(7, 1), rgb(104, 150, 200));
+    EXPECT_EQ(prepared.pixels.pixel(0, 7), rgb(100, 150, 196));
 
     Bitmap face(8, 8, kFace);
     TransparentBlit(face, {0, 0, 8, 8}, prepared);
@@ -51,10 +52,10 @@ TEST(PrepareImage, MotifPixelOfTheTopLeftColourVanishes) {
 }
 
 TEST(PrepareImage, ResizesToTheRequestedSize) {
-    const Bitmap prepared = prepareKeyedImage(squarePicture(8, 8, kWhite, kBlack), 16, 4);
+    const KeyedBitmap prepared = prepareKeyedImage(squarePicture(8, 8, kWhite, kBlack), 16, 4);
     EXPECT_EQ(prepared.width(), 16);
     EXPECT_EQ(prepared.height(), 4);
-    EXPECT_TRUE(prepareKeyedImage(Bitmap(), 16, 16).isNull());
+    EXPECT_TRUE(prepareKeyedImage(KeyedBitmap(), 16, 16).isNull());
     EXPECT_TRUE(prepareKeyedImage(squarePicture(8, 8, kWhite, kBlack), 0, 5).isNull());
 }
 
@@ -82,7 +83,7 @@ TEST(PrepareImage, OutlineFollowsThePictureAndInnerRegionsSitInside) {
 }
 
 TEST(TransparentBlit, StretchesIntoTheRectangleAndKeepsAspectWhenLimited) {
-    const Bitmap picture = prepareKeyedImage(squarePicture(8, 8, kWhite, kBlack), 8, 8);
+    const KeyedBitmap picture = prepareKeyedImage(squarePicture(8, 8, kWhite, kBlack), 8, 8);
     Bitmap face(20, 20, kFace);
     TransparentBlit(face, {2, 2, 18, 18}, picture);  // 8 -> 16, each pixel doubled
     EXPECT_EQ(face.pixel(2 + 4, 2 + 4), kBlack);
@@ -102,9 +103,9 @@ TEST(KeyedPicture, AlphaPicturesGetAKeyNoOpaquePixelMatches) {
     picture.fill(Qt::transparent);
     picture.setPixel(2, 2, qRgba(1, 2, 1, 255));
     picture.setPixel(3, 3, qRgba(255, 0, 255, 255));  // magenta in the motif
-    const Bitmap keyed = keyedPicture(picture, kFace);
-    const Pixel key = keyed.pixel(0, 0);
-    EXPECT_NE(key & kRgbMask, rgb(255, 0, 255) & kRgbMask);
+    const KeyedBitmap keyed = keyedPicture(picture, kFace);
+    EXPECT_EQ(keyed.pixels.pixel(0, 0), keyed.key);
+    EXPECT_NE(keyed.key & kRgbMask, rgb(255, 0, 255) & kRgbMask);
     Bitmap face(6, 6, kFace);
     TransparentBlit(face, {0, 0, 6, 6}, prepareKeyedImage(keyed, 6, 6));
     EXPECT_EQ(face.pixel(0, 0), kFace);
@@ -113,13 +114,37 @@ TEST(KeyedPicture, AlphaPicturesGetAKeyNoOpaquePixelMatches) {
 
     // A half-transparent edge pixel is blended over the face, never over the key.
     picture.setPixel(4, 4, qRgba(0, 0, 0, 128));
-    const Pixel edge = keyedPicture(picture, kFace).pixel(4, 4);
+    const Pixel edge = keyedPicture(picture, kFace).pixels.pixel(4, 4);
     EXPECT_NEAR(static_cast<int>(redOf(edge)), 100, 2);
     EXPECT_NEAR(static_cast<int>(blueOf(edge)), 80, 2);
 
     QImage opaque(4, 4, QImage::Format_RGB32);
     opaque.fill(qRgb(9, 8, 7));
-    EXPECT_EQ(keyedPicture(opaque, kFace).pixel(0, 0), rgb(9, 8, 7));
+    EXPECT_EQ(keyedPicture(opaque, kFace).key, rgb(9, 8, 7));
+}
+
+// With alpha, the transparent pixels are the background wherever they are:
+// an opaque top-left pixel is drawn like any other, and no pixel of the key
+// colour reaches the face.
+TEST(KeyedPicture, AnAlphaPictureWithAnOpaqueTopLeftPixelKeepsItsTransparentPixelsClear) {
+    QImage picture(8, 4, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    picture.setPixel(0, 0, qRgba(30, 60, 90, 255));
+    picture.setPixel(1, 0, qRgba(30, 60, 90, 255));
+    picture.setPixel(5, 2, qRgba(200, 10, 10, 255));
+    const KeyedBitmap keyed = keyedPicture(picture, kFace);
+    for (const auto& [w, h] : {std::pair{8, 4}, std::pair{16, 8}, std::pair{4, 2}}) {
+        SCOPED_TRACE(w);
+        Bitmap face(w, h, kFace);
+        TransparentBlit(face, {0, 0, w, h}, prepareKeyedImage(keyed, w, h));
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const QRgb source = picture.pixel(x * 8 / w, y * 4 / h);
+                const Pixel want =
+                    qAlpha(source) == 0 ? kFace : rgb(qRed(source), qGreen(source), qBlue(source));
+                EXPECT_EQ(face.pixel(x, y), want) << x << "," << y;
+            }
+    }
 }
 
 TEST(IconPicture, DrawnWithItsOwnTransparency) {

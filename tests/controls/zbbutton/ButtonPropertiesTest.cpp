@@ -206,7 +206,7 @@ TEST(ButtonProperties, ChangesReportTheirStoreKeys) {
     EXPECT_EQ(reportedKeys(changed), (QStringList{"BackStyle", "cBHover", "cBack", "ImgSize",
                                                   "Font", "Focus", "CustomClick", "mPointer"}));
     EXPECT_EQ(b.FontStyle(), 10);
-    EXPECT_TRUE(b.Font().bold && b.Font().underline && !b.Font().italic);
+    EXPECT_TRUE(b.Font().bold() && b.Font().underline && !b.Font().italic);
     EXPECT_EQ(b.ImagePixelSize(), 32);
     EXPECT_EQ(b.MousePointer(), 11);
 }
@@ -295,7 +295,7 @@ TEST(ButtonPersistence, AStoreWithoutAFontTakesTheContainersFont) {
     EXPECT_EQ(b.BackColor(), 0x00BAD7DEu);
     EXPECT_EQ(b.Font().name, QStringLiteral("Verdana"));
     EXPECT_DOUBLE_EQ(b.Font().size, 9.75);
-    EXPECT_TRUE(b.Font().bold);
+    EXPECT_TRUE(b.Font().bold());
 }
 
 // Every button of the game's windows: loaded and saved, it gives back its

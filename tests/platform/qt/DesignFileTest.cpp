@@ -39,7 +39,7 @@ TEST(PropertyBag, MissingKeysGiveTheCallersDefaults) {
     EXPECT_EQ(p.integer(QStringLiteral("CapAlign"), 2), 2);
     EXPECT_TRUE(p.boolean(QStringLiteral("Enabled"), true));
     EXPECT_EQ(p.color(QStringLiteral("cFore"), kButtonText), kButtonText);
-    const DesignFontInfo fallback{QStringLiteral("Verdana"), 9.0, true, false, false};
+    const DesignFontInfo fallback{QStringLiteral("Verdana"), 9.0, 700, false, false, true};
     EXPECT_EQ(p.font(QStringLiteral("Font"), fallback), fallback);
     EXPECT_TRUE(p.picturePath(QStringLiteral("Image")).isEmpty());
 }
@@ -56,7 +56,8 @@ TEST(PropertyBag, ReadsTheStoredNotations) {
     const DesignFontInfo font = p.font(QStringLiteral("Font"));
     EXPECT_EQ(font.name, QStringLiteral("Small Fonts"));
     EXPECT_DOUBLE_EQ(font.size, 6.75);
-    EXPECT_TRUE(font.bold);
+    EXPECT_TRUE(font.bold());
+    EXPECT_EQ(font.weight, 700);
     EXPECT_FALSE(font.italic);
     EXPECT_EQ(p.picturePath(QStringLiteral("Image")), QStringLiteral(":/bitmaps/clock.png"));
 }
