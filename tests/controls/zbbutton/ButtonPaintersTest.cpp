@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/zbbutton/ButtonColors.h"
+#include "controls/zbbutton/ButtonContent.h"
 #include "controls/zbbutton/ButtonLayout.h"
 #include "controls/zbbutton/ButtonPainters.h"
 #include "controls/zbbutton/ButtonPictureDraw.h"
@@ -36,11 +37,18 @@ int redraw(ButtonState& s, GdiSurface& surface) {
     return Redraw(context);
 }
 
-enum class Look { Idle, Default, Pressed, Checked };
+enum class Look { Idle, Hover, Default, Pressed, Checked, Disabled };
 
 void setLook(ButtonState& s, Look look) {
     switch (look) {
         case Look::Idle:
+            break;
+        case Look::Hover:
+            s.StateFlags = kHot;
+            s.IsHovering = true;
+            break;
+        case Look::Disabled:
+            s.props.Enabled = false;
             break;
         case Look::Default:
             s.StateFlags = kDefaultShown;
@@ -78,6 +86,12 @@ struct EdgeCase {
     std::array<RgbColor, 12> rings;  // entries 1..12
 };
 
+void PrintTo(const EdgeCase& c, std::ostream* os) {
+    static const char* const kLooks[] = {"idle",    "hover",   "default",
+                                         "pressed", "checked", "disabled"};
+    *os << "style " << c.style << " " << kLooks[static_cast<int>(c.look)];
+}
+
 class EdgeRingsTest : public ::testing::TestWithParam<EdgeCase> {};
 
 TEST_P(EdgeRingsTest, EverySegmentHasItsTableColour) {
@@ -86,7 +100,12 @@ TEST_P(EdgeRingsTest, EverySegmentHasItsTableColour) {
     setLook(s, c.look);
     GdiSurface surface;
     ASSERT_EQ(redraw(s, surface), kShowFace);
-    const RgbColor face = c.look == Look::Checked ? s.colors.CheckedFaceColor : s.colors.FaceColor;
+    // The face the painter fills with, where no edge is drawn.
+    RgbColor face = s.colors.FaceColor;
+    if (c.look == Look::Checked)
+        face = s.colors.CheckedFaceColor;
+    else if (c.look == Look::Pressed && (c.style == 3 || c.style == 7))
+        face = s.colors.PressedFaceColor;
     for (int entry = 1; entry <= 12; ++entry) {
         const QPoint at = segmentProbe(entry, s.Width, s.Height);
         RgbColor want = c.rings[static_cast<size_t>(entry - 1)];
@@ -148,6 +167,137 @@ INSTANTIATE_TEST_SUITE_P(
                  {F, F, F, F, kGreyRgb, kGreyRgb, kSoftLight, kSoftLight, kGreyRgb, kGreyRgb,
                   kSoftLight, kSoftLight}}));
 
+INSTANTIATE_TEST_SUITE_P(
+    HoveredAndDisabled, EdgeRingsTest,
+    ::testing::Values(
+        EdgeCase{0,
+                 Look::Hover,
+                 {F, F, F, F, kSoft, kSoft, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, 0, 0}},
+        EdgeCase{0,
+                 Look::Disabled,
+                 {F, F, F, F, kSoft, kSoft, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, 0, 0}},
+        EdgeCase{1,
+                 Look::Hover,
+                 {kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, kGreyRgb,
+                  kGreyRgb, 0, 0, 0, 0}},
+        EdgeCase{1,
+                 Look::Disabled,
+                 {kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb, kGreyRgb,
+                  kGreyRgb, 0, 0, 0, 0}},
+        EdgeCase{
+            4, Look::Hover, {F, F, F, F, F, F, F, F, kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb}},
+        EdgeCase{
+            4, Look::Default, {F, F, F, F, F, F, F, F, kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb}},
+        EdgeCase{
+            4, Look::Disabled, {F, F, F, F, F, F, F, F, kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb}},
+        EdgeCase{6,
+                 Look::Hover,
+                 {F, F, F, F, kSoftLight, kSoftLight, kGreyRgb, kGreyRgb, kSoftLight, kSoftLight,
+                  kGreyRgb, kGreyRgb}},
+        EdgeCase{6,
+                 Look::Default,
+                 {F, F, F, F, kSoftLight, kSoftLight, kGreyRgb, kGreyRgb, kSoftLight, kSoftLight,
+                  kGreyRgb, kGreyRgb}},
+        EdgeCase{6,
+                 Look::Disabled,
+                 {F, F, F, F, kSoftLight, kSoftLight, kGreyRgb, kGreyRgb, kSoftLight, kSoftLight,
+                  kGreyRgb, kGreyRgb}}));
+
+// The flat-grey face: a white inner light and a dark shadow, pressed and
+// checked faces without the light, a disabled one with only its dark frame.
+const RgbColor kFlatDark = shiftedColor(kGreyRgb, -26);
+INSTANTIATE_TEST_SUITE_P(
+    FlatGrey, EdgeRingsTest,
+    ::testing::Values(EdgeCase{3,
+                               Look::Idle,
+                               {F, F, F, F, kWhiteRgb, kWhiteRgb, kFlatDark, kFlatDark, kFlatDark,
+                                kFlatDark, kWhiteRgb, kWhiteRgb}},
+                      EdgeCase{3,
+                               Look::Hover,
+                               {F, F, F, F, kWhiteRgb, kWhiteRgb, kFlatDark, kFlatDark, kFlatDark,
+                                kFlatDark, kWhiteRgb, kWhiteRgb}},
+                      EdgeCase{3,
+                               Look::Default,
+                               {F, F, F, F, kWhiteRgb, kWhiteRgb, kFlatDark, kFlatDark, kFlatDark,
+                                kFlatDark, kWhiteRgb, kWhiteRgb}},
+                      EdgeCase{3,
+                               Look::Pressed,
+                               {F, F, F, F, F, F, kFlatDark, kFlatDark, kFlatDark, kFlatDark,
+                                kWhiteRgb, kWhiteRgb}},
+                      EdgeCase{3,
+                               Look::Checked,
+                               {F, F, F, F, F, F, kFlatDark, kFlatDark, kFlatDark, kFlatDark,
+                                kWhiteRgb, kWhiteRgb}},
+                      EdgeCase{
+                          3,
+                          Look::Disabled,
+                          {F, F, F, F, F, F, F, F, kFlatDark, kFlatDark, kFlatDark, kFlatDark}}));
+
+// The hot-track face shows an edge only while hovered, pressed or checked.
+INSTANTIATE_TEST_SUITE_P(
+    HotTrack, EdgeRingsTest,
+    ::testing::Values(
+        EdgeCase{5, Look::Idle, {F, F, F, F, F, F, F, F, F, F, F, F}},
+        EdgeCase{5, Look::Default, {F, F, F, F, F, F, F, F, F, F, F, F}},
+        EdgeCase{5, Look::Disabled, {F, F, F, F, F, F, F, F, F, F, F, F}},
+        EdgeCase{
+            5, Look::Hover, {F, F, F, F, F, F, F, F, kWhiteRgb, kWhiteRgb, kGreyRgb, kGreyRgb}},
+        EdgeCase{
+            5, Look::Pressed, {F, F, F, F, F, F, F, F, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb}},
+        EdgeCase{
+            5, Look::Checked, {F, F, F, F, F, F, F, F, kGreyRgb, kGreyRgb, kWhiteRgb, kWhiteRgb}}));
+
+// The rounded shaded face: rings shaded from its own colour (blue-scaled),
+// the default's blue and the hover's orange rings, and a navy outer ring.
+RgbColor shadedFrom(RgbColor base, int amount) {
+    return shiftedColor(base, amount, true);
+}
+const RgbColor kShadedBase = shiftedColor(kBack, 48, true);          // FaceColor of style 2
+const RgbColor kShadedChecked = shiftedColor(kWhiteRgb, -32, true);  // its CheckedFaceColor
+std::array<RgbColor, 12> shadedRings(RgbColor base, bool pushed) {
+    const auto b = [base](int amount) { return shadedFrom(base, amount); };
+    constexpr RgbColor kNavy = 0x733C00;
+    if (pushed)
+        return {b(-22), b(-24), base,  b(10), b(-32), b(-32),
+                b(5),   b(16),  kNavy, kNavy, kNavy,  kNavy};
+    return {b(-10), b(10),  b(-24), b(-32), b(-5), b(16),
+            b(-36), b(-48), kNavy,  kNavy,  kNavy, kNavy};
+}
+INSTANTIATE_TEST_SUITE_P(
+    RoundedShaded, EdgeRingsTest,
+    ::testing::Values(EdgeCase{2, Look::Idle, shadedRings(kShadedBase, false)},
+                      EdgeCase{2,
+                               Look::Default,
+                               {0xF0D1B5, 0xF7D7BD, 0xF0D1B5, 0xE7AE8C, 0xE7AE8C, 0xFFDFBF,
+                                0xE7AE8C, 0xEF826B, 0x733C00, 0x733C00, 0x733C00, 0x733C00}},
+                      EdgeCase{2,
+                               Look::Hover,
+                               {0x6BCBFF, 0x8CDBFF, 0x6BCBFF, 0x31B2FF, 0x31B2FF, 0xA6E9FF,
+                                0x31B2FF, 0x0096E7, 0x733C00, 0x733C00, 0x733C00, 0x733C00}},
+                      EdgeCase{2, Look::Pressed, shadedRings(kShadedBase, true)},
+                      EdgeCase{2, Look::Checked, shadedRings(kShadedChecked, true)}));
+
+// The rounded dark face: white light, face, mid and dark rings in a black
+// frame; pushed in (pressed or checked) the rings are greys.
+std::array<RgbColor, 12> darkRings(bool pushed) {
+    if (pushed) {
+        const RgbColor g = kGreyRgb;
+        const RgbColor light = shiftedColor(g, -32), mid = shiftedColor(g, -64),
+                       dark = shiftedColor(g, -16);
+        return {light, light, g, g, mid, mid, dark, dark, 0, 0, 0, 0};
+    }
+    const RgbColor face = shiftedColor(kBack, 31);
+    const RgbColor mid = shiftedColor(face, 31, true), dark = shiftedColor(face, -64, true);
+    return {kWhiteRgb, kWhiteRgb, face, face, mid, mid, dark, dark, 0, 0, 0, 0};
+}
+INSTANTIATE_TEST_SUITE_P(RoundedDark, EdgeRingsTest,
+                         ::testing::Values(EdgeCase{7, Look::Idle, darkRings(false)},
+                                           EdgeCase{7, Look::Hover, darkRings(false)},
+                                           EdgeCase{7, Look::Default, darkRings(false)},
+                                           EdgeCase{7, Look::Disabled, darkRings(false)},
+                                           EdgeCase{7, Look::Pressed, darkRings(true)},
+                                           EdgeCase{7, Look::Checked, darkRings(true)}));
+
 TEST(RoundedDark, RingsShadeTheFaceAndCornersRoundTheFrame) {
     ButtonState s = button(7);
     GdiSurface surface;
@@ -165,6 +315,88 @@ TEST(RoundedDark, RingsShadeTheFaceAndCornersRoundTheFrame) {
     EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(2, 2)), mid);
     EXPECT_EQ(surface.GetPixel(1, 1), 0u);
     EXPECT_EQ(surface.GetPixel(s.Width - 2, s.Height - 2), 0u);
+}
+
+// The focus outlines: a solid rectangle in the flat-grey face's colour
+// around the caption, a solid one for a checked default button, the dotted
+// one otherwise, and on slanted shapes a solid outline along the slant.
+int pixelsOfColour(const GdiSurface& surface, const GdiRect& r, RgbColor colour) {
+    int n = 0;
+    for (int x = r.left; x < r.right; ++x)
+        n += (surface.GetPixel(x, r.top) == static_cast<ColorRef>(colour)) +
+             (surface.GetPixel(x, r.bottom - 1) == static_cast<ColorRef>(colour));
+    for (int y = r.top + 1; y < r.bottom - 1; ++y)
+        n += (surface.GetPixel(r.left, y) == static_cast<ColorRef>(colour)) +
+             (surface.GetPixel(r.right - 1, y) == static_cast<ColorRef>(colour));
+    return n;
+}
+
+int perimeter(const GdiRect& r) {
+    return 2 * r.width() + 2 * (r.height() - 2);
+}
+
+TEST(FocusOutline, FlatGreyDrawsASolidRectangleAroundTheCaption) {
+    ButtonState s = button(3, 80, 30);
+    s.props.Caption = QStringLiteral("Go");
+    s.StateFlags = kDefaultShown;
+    GdiSurface surface(80, 30);
+    RefreshCaptionFont(s, surface);
+    LayoutContent(s, surface, false);
+    redraw(s, surface);
+    const GdiRect c = s.CaptionRect;
+    ASSERT_FALSE(c.isEmpty());
+    const GdiRect focus{c.left - 2, c.top - 2, c.right + 2, c.bottom + 2};
+    EXPECT_EQ(pixelsOfColour(surface, focus, 0xCC9999), perimeter(focus));
+    s.StateFlags = 0;
+    redraw(s, surface);
+    EXPECT_EQ(pixelsOfColour(surface, focus, 0xCC9999), 0) << "only on the default button";
+}
+
+TEST(FocusOutline, ACheckedDefaultButtonHasASolidOneTheOthersADottedOne) {
+    ButtonState s = button(0, 40, 20);
+    s.StateFlags = kDefaultShown;
+    s.props.Mode = 1;
+    s.props.Value = true;
+    GdiSurface surface;
+    redraw(s, surface);
+    const GdiRect inset3{3, 3, 37, 17};
+    EXPECT_EQ(pixelsOfColour(surface, inset3, 0), perimeter(inset3));
+
+    s.props.Value = false;
+    redraw(s, surface);
+    const int inverted = pixelsOfColour(surface, inset3, s.colors.FaceColor ^ 0xFFFFFF);
+    EXPECT_EQ(inverted + pixelsOfColour(surface, inset3, s.colors.FaceColor), perimeter(inset3));
+    EXPECT_EQ(inverted, perimeter(inset3) / 2) << "dotted: every other pixel inverted";
+}
+
+TEST(FocusOutline, SlantedShapesFollowTheSlantFivePixelsIn) {
+    for (long shape : {1L, 2L, 3L}) {
+        SCOPED_TRACE(shape);
+        ButtonState s = button(0, 100, 20);
+        s.props.ButtonShape = shape;
+        s.StateFlags = kDefaultShown;
+        GdiSurface surface(100, 20);
+        BuildShapeRegion(s, surface, {});
+        redraw(s, surface);
+        const auto focus = static_cast<ColorRef>(shiftedColor(s.colors.FaceColor, -48));
+        const int top = 4, bottom = s.Height - 5;
+        for (int y = top; y <= bottom; ++y) {
+            // The outer ring leans one pixel per row (see the edge rings above).
+            const int left = (shape == 2 ? 0 : y) + (shape == 2 ? 4 : 5);
+            const int right =
+                (shape == 1 ? s.Width - 1 : s.ContentRight + y) - (shape == 1 ? 4 : 5);
+            EXPECT_EQ(surface.GetPixel(left, y), focus) << "left at row " << y;
+            EXPECT_EQ(surface.GetPixel(right, y), focus) << "right at row " << y;
+            if (y > top && y < bottom) {
+                EXPECT_NE(surface.GetPixel(left + 1, y), focus) << "a 1-pixel line";
+                EXPECT_NE(surface.GetPixel(right - 1, y), focus);
+            }
+        }
+        for (int x : {s.ContentLeft + 10, s.ContentRight - 10}) {
+            EXPECT_EQ(surface.GetPixel(x, top), focus);
+            EXPECT_EQ(surface.GetPixel(x, bottom), focus);
+        }
+    }
 }
 
 TEST(CheckedFace, ALightCaptionGetsADarkerToneOfItsOwnFace) {
