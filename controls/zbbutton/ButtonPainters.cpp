@@ -147,6 +147,7 @@ void DrawFocus(Face& f, RgbColor color, bool valueFlag, bool aroundContent) {
             r.right = std::min(r.right, f.w() - 4);
             r.bottom = std::min(r.bottom, f.h() - 4);
         }
+        if (r.isEmpty()) return;  // no content to go round
         const int grow = (r.left - 4 >= 4 && f.w() - r.right - 4 >= 4) ? 2 : 1;
         r = {r.left - grow, r.top - grow, r.right + grow, r.bottom + grow};
         if ((f.checked() || f.s.pressedAndHot()) && f.p.ButtonStyle != 3)

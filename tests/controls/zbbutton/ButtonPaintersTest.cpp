@@ -350,6 +350,14 @@ TEST(FocusOutline, FlatGreyDrawsASolidRectangleAroundTheCaption) {
     s.StateFlags = 0;
     redraw(s, surface);
     EXPECT_EQ(pixelsOfColour(surface, focus, 0xCC9999), 0) << "only on the default button";
+
+    // Nothing to go round: no rectangle at all (not a stray one in a corner).
+    s.StateFlags = kDefaultShown;
+    s.props.Caption.clear();
+    LayoutContent(s, surface, false);
+    redraw(s, surface);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 80; ++x) ASSERT_NE(surface.GetPixel(x, y), 0xCC9999u) << x << "," << y;
 }
 
 TEST(FocusOutline, ACheckedDefaultButtonHasASolidOneTheOthersADottedOne) {
