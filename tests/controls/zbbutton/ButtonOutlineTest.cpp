@@ -1,9 +1,11 @@
 // The 1-pixel outline of ellipses and custom shapes, shown over the face.
 #include <QImage>
 #include <QPainter>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "FaceLooks.h"
 #include "controls/zbbutton/ButtonColors.h"
 #include "controls/zbbutton/ButtonPictureDraw.h"
 #include "controls/zbbutton/ButtonSnapshot.h"
@@ -27,11 +29,10 @@ QImage tabPicture() {
     return image;
 }
 
-enum class Look { Idle, Hover, Default, DefaultPressed, CheckedDefault };
 enum class Frame { None, Outer, Inner1, Inner2 };
 enum class Colour { Black, HoverFace, DefaultBlue, HoverBlue, CheckedDark, Back };
 
-ButtonState shaped(long shape, long style, Look look) {
+ButtonState shaped(long shape, long style, const std::vector<Look>& looks) {
     ButtonState s;
     s.props.ButtonShape = shape;
     s.props.ButtonStyle = style;
@@ -44,26 +45,7 @@ ButtonState shaped(long shape, long style, Look look) {
     }
     s.Width = 60;
     s.Height = 30;
-    switch (look) {
-        case Look::Idle:
-            break;
-        case Look::Hover:
-            s.StateFlags = kHot;
-            s.IsHovering = true;
-            break;
-        case Look::Default:
-            s.StateFlags = kDefaultShown;
-            break;
-        case Look::DefaultPressed:
-            s.StateFlags = kDefaultShown | kPressed | kHot;
-            s.IsHovering = true;
-            break;
-        case Look::CheckedDefault:
-            s.StateFlags = kDefaultShown;
-            s.props.Mode = 1;
-            s.props.Value = true;
-            break;
-    }
+    for (Look look : looks) addLook(s, look);
     s.colors = deriveColors(s.props);
     RefreshPicture(s, false);
     return s;
@@ -72,20 +54,21 @@ ButtonState shaped(long shape, long style, Look look) {
 struct OutlineCase {
     long shape;
     long style;
-    Look look;
+    std::vector<Look> looks;
     Frame frame;
     Colour colour;
 };
 
 void PrintTo(const OutlineCase& c, std::ostream* os) {
-    *os << "shape " << c.shape << " style " << c.style << " look " << static_cast<int>(c.look);
+    *os << "shape " << c.shape << " style " << c.style << " looks";
+    for (Look look : c.looks) *os << " " << static_cast<int>(look);
 }
 
 class OutlineAfterPaintingTest : public ::testing::TestWithParam<OutlineCase> {};
 
 TEST_P(OutlineAfterPaintingTest, FramesItsRegionOverTheFaceAndLeavesTheFaceAlone) {
     const OutlineCase& c = GetParam();
-    ButtonState s = shaped(c.shape, c.style, c.look);
+    ButtonState s = shaped(c.shape, c.style, c.looks);
     GdiSurface surface;
     FaceOutline outline;
     drawStandaloneFace(s, surface, kScreen, &outline);
@@ -140,7 +123,7 @@ TEST_P(OutlineAfterPaintingTest, FramesItsRegionOverTheFaceAndLeavesTheFaceAlone
     // The outline never reaches the off-screen face: repainted idle (as
     // after the pointer leaves), the face is the one a button that never
     // left idle paints.
-    ButtonState idle = shaped(c.shape, c.style, Look::Idle);
+    ButtonState idle = shaped(c.shape, c.style, {});
     GdiSurface fresh;
     drawStandaloneFace(idle, fresh, kScreen);
     s.StateFlags = 0;
@@ -154,32 +137,34 @@ TEST_P(OutlineAfterPaintingTest, FramesItsRegionOverTheFaceAndLeavesTheFaceAlone
 
 INSTANTIATE_TEST_SUITE_P(
     CustomShapes, OutlineAfterPaintingTest,
-    ::testing::Values(OutlineCase{8, 0, Look::Idle, Frame::None, Colour::Black},
-                      OutlineCase{8, 0, Look::Hover, Frame::Outer, Colour::HoverFace},
-                      OutlineCase{7, 4, Look::Hover, Frame::Outer, Colour::HoverFace},
-                      OutlineCase{8, 0, Look::Default, Frame::Inner2, Colour::Black},
-                      OutlineCase{7, 1, Look::Default, Frame::Inner1, Colour::Black},
-                      OutlineCase{8, 6, Look::DefaultPressed, Frame::Inner2, Colour::Black},
-                      OutlineCase{7, 0, Look::CheckedDefault, Frame::Inner1, Colour::CheckedDark},
-                      OutlineCase{8, 2, Look::Hover, Frame::Outer, Colour::HoverBlue},
-                      OutlineCase{8, 2, Look::Default, Frame::Inner2, Colour::DefaultBlue},
-                      OutlineCase{7, 2, Look::CheckedDefault, Frame::Inner1, Colour::DefaultBlue}));
+    ::testing::Values(
+        OutlineCase{8, 0, {Look::Idle}, Frame::None, Colour::Black},
+        OutlineCase{8, 0, {Look::Hover}, Frame::Outer, Colour::HoverFace},
+        OutlineCase{7, 4, {Look::Hover}, Frame::Outer, Colour::HoverFace},
+        OutlineCase{8, 0, {Look::Default}, Frame::Inner2, Colour::Black},
+        OutlineCase{7, 1, {Look::Default}, Frame::Inner1, Colour::Black},
+        OutlineCase{8, 6, {Look::Default, Look::Pressed}, Frame::Inner2, Colour::Black},
+        OutlineCase{7, 0, {Look::Checked, Look::Default}, Frame::Inner1, Colour::CheckedDark},
+        OutlineCase{8, 2, {Look::Hover}, Frame::Outer, Colour::HoverBlue},
+        OutlineCase{8, 2, {Look::Default}, Frame::Inner2, Colour::DefaultBlue},
+        OutlineCase{7, 2, {Look::Checked, Look::Default}, Frame::Inner1, Colour::DefaultBlue}));
 
 INSTANTIATE_TEST_SUITE_P(
     Ellipses, OutlineAfterPaintingTest,
-    ::testing::Values(OutlineCase{6, 0, Look::Idle, Frame::None, Colour::Black},
-                      OutlineCase{6, 0, Look::Hover, Frame::Outer, Colour::Black},
-                      OutlineCase{6, 3, Look::DefaultPressed, Frame::Outer, Colour::Black},
-                      OutlineCase{4, 0, Look::Hover, Frame::None, Colour::Black},
-                      OutlineCase{5, 0, Look::Default, Frame::None, Colour::Black},
-                      OutlineCase{4, 2, Look::Default, Frame::Inner1, Colour::DefaultBlue},
-                      OutlineCase{5, 2, Look::Hover, Frame::Inner1, Colour::HoverBlue},
-                      OutlineCase{4, 2, Look::DefaultPressed, Frame::None, Colour::Black},
-                      OutlineCase{6, 2, Look::DefaultPressed, Frame::Outer, Colour::HoverBlue}));
+    ::testing::Values(
+        OutlineCase{6, 0, {Look::Idle}, Frame::None, Colour::Black},
+        OutlineCase{6, 0, {Look::Hover}, Frame::Outer, Colour::Black},
+        OutlineCase{6, 3, {Look::Default, Look::Pressed}, Frame::Outer, Colour::Black},
+        OutlineCase{4, 0, {Look::Hover}, Frame::None, Colour::Black},
+        OutlineCase{5, 0, {Look::Default}, Frame::None, Colour::Black},
+        OutlineCase{4, 2, {Look::Default}, Frame::Inner1, Colour::DefaultBlue},
+        OutlineCase{5, 2, {Look::Hover}, Frame::Inner1, Colour::HoverBlue},
+        OutlineCase{4, 2, {Look::Default, Look::Pressed}, Frame::None, Colour::Black},
+        OutlineCase{6, 2, {Look::Default, Look::Pressed}, Frame::Outer, Colour::HoverBlue}));
 
 // Without a hover colour of its own a custom shape shows no hover outline.
 TEST(OutlineAfterPainting, ACustomShapeHoveredInItsFaceColourHasNone) {
-    ButtonState s = shaped(8, 0, Look::Hover);
+    ButtonState s = shaped(8, 0, {Look::Hover});
     s.props.HoverBackColor = kBack;
     s.colors = deriveColors(s.props);
     GdiSurface surface;

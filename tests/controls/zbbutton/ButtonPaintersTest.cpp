@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FaceLooks.h"
 #include "controls/zbbutton/ButtonColors.h"
 #include "controls/zbbutton/ButtonContent.h"
 #include "controls/zbbutton/ButtonLayout.h"
@@ -37,33 +38,6 @@ int redraw(ButtonState& s, GdiSurface& surface) {
     return Redraw(context);
 }
 
-enum class Look { Idle, Hover, Default, Pressed, Checked, Disabled };
-
-void setLook(ButtonState& s, Look look) {
-    switch (look) {
-        case Look::Idle:
-            break;
-        case Look::Hover:
-            s.StateFlags = kHot;
-            s.IsHovering = true;
-            break;
-        case Look::Disabled:
-            s.props.Enabled = false;
-            break;
-        case Look::Default:
-            s.StateFlags = kDefaultShown;
-            break;
-        case Look::Pressed:
-            s.StateFlags = kPressed | kHot;
-            s.IsHovering = true;
-            break;
-        case Look::Checked:
-            s.props.Mode = 1;
-            s.props.Value = true;
-            break;
-    }
-}
-
 // A pixel in the middle of each segment, entries 1..12 (inner, middle, outer
 // ring; left, top, right, bottom).
 QPoint segmentProbe(int entry, int w, int h) {
@@ -97,7 +71,7 @@ class EdgeRingsTest : public ::testing::TestWithParam<EdgeCase> {};
 TEST_P(EdgeRingsTest, EverySegmentHasItsTableColour) {
     const EdgeCase& c = GetParam();
     ButtonState s = button(c.style);
-    setLook(s, c.look);
+    addLook(s, c.look);
     GdiSurface surface;
     ASSERT_EQ(redraw(s, surface), kShowFace);
     // The face the painter fills with, where no edge is drawn.
@@ -409,7 +383,7 @@ TEST(FocusOutline, SlantedShapesFollowTheSlantFivePixelsIn) {
 
 TEST(CheckedFace, ALightCaptionGetsADarkerToneOfItsOwnFace) {
     ButtonState s = button(0);
-    setLook(s, Look::Checked);
+    addLook(s, Look::Checked);
     GdiSurface surface;
     redraw(s, surface);  // black caption: the light checked face
     EXPECT_EQ(static_cast<RgbColor>(surface.GetPixel(20, 10)), s.colors.CheckedFaceColor);
@@ -510,7 +484,7 @@ TEST(Redraw, EveryStyleAndStatePaintsTheWholeFace) {
             for (long shape : {0L, 4L, 6L}) {
                 ButtonState s = button(style, 30, 16);
                 s.props.ButtonShape = shape;
-                setLook(s, look);
+                addLook(s, look);
                 GdiSurface surface(30, 16);
                 surface.FillRect({0, 0, 30, 16}, 0x123456);  // stale pixels
                 const int code = redraw(s, surface);
