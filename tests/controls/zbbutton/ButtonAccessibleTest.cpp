@@ -101,9 +101,6 @@ TEST(ButtonAccessible, NameComesFromTheWindowThenTheCaptionThenTheToolTip) {
 }
 
 TEST(ButtonAccessible, StateShowsPressedDefaultFocusedAndDisabled) {
-    // Before the window shows: showing it asks for the button's interface,
-    // and Qt keeps the one it got first.
-    installButtonAccessibility();
     QWidget form;
     form.resize(200, 100);
     auto* b = new zbButtons_H(&form);
