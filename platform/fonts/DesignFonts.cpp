@@ -4,9 +4,8 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QResource>
-#include <QSet>
 #include <cmath>
-#include <future>
+#include <mutex>
 #include <system_error>
 
 #ifdef QX_HAVE_FONTCONFIG
@@ -21,9 +20,17 @@ namespace {
 
 const QString kDefaultFamily = QStringLiteral("DejaVu Sans");
 
-QStringList& registeredFamilies() {
-    static QStringList families;
-    return families;
+// The registrations, which the fonts-ahead thread shares: each file's, done
+// or under way, and the families they brought.
+struct Registrations {
+    std::mutex mutex;
+    QHash<QString, std::shared_future<void>> files;
+    QStringList families;
+};
+
+Registrations& registrations() {
+    static Registrations instance;
+    return instance;
 }
 
 const QDir& fontFolder() {
@@ -37,20 +44,35 @@ const QStringList& bundledFiles() {
     return files;
 }
 
-std::shared_future<void>& fontSetUp() {
+// The font configuration being read ahead, if it is.
+std::shared_future<void>& configurationRead() {
     static std::shared_future<void> ready;
     return ready;
 }
 
-// Each file is registered once, however it was asked for.
-void registerFile(const QString& file) {
-    static QSet<QString> done;
-    if (done.contains(file)) return;
-    done.insert(file);
-    if (fontSetUp().valid()) {
-        startup_trace::mark("fonts: waiting for the font set-up");
-        fontSetUp().wait();
+// Registering a font needs the configuration: the public entry points wait
+// for it (the thread that reads it does not need to).
+void waitForConfiguration() {
+    if (!configurationRead().valid()) return;
+    if (configurationRead().wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        startup_trace::mark("fonts: waiting for the configuration");
+        configurationRead().wait();
     }
+    configurationRead() = {};
+}
+
+// Each file is registered once, however it was asked for and from whichever
+// thread: the first to ask registers it, a later one waits until it is in.
+void registerFile(const QString& file) {
+    Registrations& r = registrations();
+    std::promise<void> done;
+    std::shared_future<void> earlier;
+    {
+        const std::lock_guard lock(r.mutex);
+        earlier = r.files.value(file);
+        if (!earlier.valid()) r.files.insert(file, done.get_future().share());
+    }
+    if (earlier.valid()) return earlier.wait();
     // Stored unpacked (see resources/), so the font system reads it in place
     // instead of from a copy.
     const QResource resource(fontFolder().filePath(file));
@@ -60,13 +82,17 @@ void registerFile(const QString& file) {
                                       resource.size())
             : resource.uncompressedData();
     const int id = QFontDatabase::addApplicationFontFromData(data);
+    const QStringList families =
+        id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+    {
+        const std::lock_guard lock(r.mutex);
+        for (const QString& family : families)
+            if (!r.families.contains(family)) r.families.append(family);
+    }
+    done.set_value();
     if (startup_trace::enabled())
         startup_trace::mark(
             qPrintable(QStringLiteral("fonts: ") + file + QStringLiteral(" registered")));
-    if (id < 0) return;
-    for (const QString& family : QFontDatabase::applicationFontFamilies(id)) {
-        if (!registeredFamilies().contains(family)) registeredFamilies().append(family);
-    }
 }
 
 // A bundled file is named after its family without spaces, then "-" and the
@@ -126,36 +152,58 @@ const QHash<QString, QString>& familyByDesignName() {
     return map;
 }
 
-}  // namespace
-
-FontsAhead::FontsAhead() {
+// The fonts-ahead thread's work.
+void prepareAhead(std::promise<void> configured, std::future<QList<FontFace>> faces) {
 #ifdef QX_HAVE_FONTCONFIG
     // The font system's configuration is read on first use: dozens of files
     // and caches, the bulk of the first font's cost.
-    std::promise<void> done;
-    fontSetUp() = done.get_future().share();
-    try {
-        thread_ = std::thread([done = std::move(done)]() mutable {
-            FcInit();
-            startup_trace::mark("fonts: font set-up done (on its thread)");
-            done.set_value();
-        });
-    } catch (const std::system_error&) {
-        fontSetUp() = {};  // no thread to spare: the first font sets it up
-    }
+    FcInit();
+    startup_trace::mark("fonts: configuration read (on its thread)");
 #endif
+    configured.set_value();
+    // In the order the window asks for them, so that it waits as little as
+    // it can; the font database is filled once they are in.
+    const QList<FontFace> wanted = faces.get();
+    if (wanted.isEmpty()) return;
+    for (const FontFace& face : wanted)
+        registerFace(designFontFamily(face.designName), face.bold, face.italic);
+    QFontDatabase::families();
+    startup_trace::mark("fonts: font database filled (on its thread)");
+}
+
+}  // namespace
+
+FontsAhead::FontsAhead() {
+    std::promise<void> configured;
+    configurationRead() = configured.get_future().share();
+    try {
+        thread_ = std::thread(prepareAhead, std::move(configured), faces_.get_future());
+    } catch (const std::system_error&) {
+        configurationRead() = {};  // no thread to spare: the first font reads it
+    }
 }
 
 FontsAhead::~FontsAhead() {
-    if (thread_.joinable()) thread_.join();
+    if (!thread_.joinable()) return;
+    if (!given_) faces_.set_value({});
+    thread_.join();
+}
+
+void FontsAhead::prepare(const QList<FontFace>& faces) {
+    if (given_ || !thread_.joinable()) return;
+    given_ = true;
+    faces_.set_value(faces);
 }
 
 void registerBundledFonts() {
+    waitForConfiguration();
     for (const QString& file : bundledFiles()) registerFile(file);
 }
 
 QStringList bundledFontFamilies() {
-    return registeredFamilies();
+    Registrations& r = registrations();
+    const std::lock_guard lock(r.mutex);
+    return r.families;
 }
 
 QString designFontFamily(const QString& designName) {
@@ -167,6 +215,7 @@ int designPixelSize(double points) {
 }
 
 QFont designFont(const QString& designName, double points, bool bold, bool italic, bool underline) {
+    waitForConfiguration();
     const QString family = designFontFamily(designName);
     registerFace(family, bold, italic);
     QFont font(family);

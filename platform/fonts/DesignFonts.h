@@ -1,15 +1,28 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <future>
 #include <thread>
 
 namespace qx {
 
-// Sets up the platform's font matching on a thread of its own, so that it
-// overlaps with the rest of start-up; the first bundled font waits for it.
-// Needs no application object; waits for its thread when destroyed.
+// A face a design font asks for: the font's name as the design gives it
+// ("Verdana") and its style.
+struct FontFace {
+    QString designName;
+    bool bold = false;
+    bool italic = false;
+};
+
+// Prepares the fonts of the first window on a thread of its own, so that the
+// work overlaps with the rest of start-up: from construction it reads the
+// platform's font configuration (no application object needed); once given
+// the window's faces it registers them and fills the font database.
+// A font asked for meanwhile waits for the configuration, and for its face
+// if the thread is registering it. Waits for its thread when destroyed.
 class FontsAhead {
 public:
     FontsAhead();
@@ -17,7 +30,12 @@ public:
     FontsAhead(const FontsAhead&) = delete;
     FontsAhead& operator=(const FontsAhead&) = delete;
 
+    // Needs the application object; the first call counts.
+    void prepare(const QList<FontFace>& faces);
+
 private:
+    std::promise<QList<FontFace>> faces_;
+    bool given_ = false;
     std::thread thread_;
 };
 

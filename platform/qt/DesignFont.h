@@ -28,6 +28,11 @@ struct DesignFontInfo {
     friend bool operator==(const DesignFontInfo&, const DesignFontInfo&) = default;
 };
 
+// The face of the bundled fonts this font draws with, to prepare it ahead.
+inline FontFace designFace(const DesignFontInfo& info) {
+    return {info.name, info.bold(), info.italic};
+}
+
 // The font to draw with. Sizes are pixel sizes (points at 96 dpi) so the fixed
 // layouts look the same on every screen; the named faces map to the fonts
 // the program ships.

@@ -107,6 +107,25 @@ const ControlDesign* FormDesign::find(const QString& controlName, int index) con
     return findIn(controls, controlName, index);
 }
 
+namespace {
+
+void addFonts(const std::vector<ControlDesign>& controls, QList<DesignFontInfo>& fonts) {
+    for (const ControlDesign& c : controls) {
+        if (c.properties.contains(QStringLiteral("Font")))
+            fonts << c.properties.font(QStringLiteral("Font"));
+        addFonts(c.children, fonts);
+    }
+}
+
+}  // namespace
+
+QList<DesignFontInfo> FormDesign::fonts() const {
+    QList<DesignFontInfo> all;
+    if (properties.contains(QStringLiteral("Font"))) all << properties.font(QStringLiteral("Font"));
+    addFonts(controls, all);
+    return all;
+}
+
 const ControlDesign& FormDesign::control(const QString& controlName, int index) const {
     const ControlDesign* c = find(controlName, index);
     if (!c) {

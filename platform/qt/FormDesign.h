@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <vector>
@@ -44,6 +45,8 @@ struct FormDesign {
     const ControlDesign* find(const QString& name, int index = -1) const;
     // As find(), but a missing control is a DesignError.
     const ControlDesign& control(const QString& name, int index = -1) const;
+    // Every "Font" the form and its controls name, in creation order.
+    QList<DesignFontInfo> fonts() const;
 };
 
 // Both throw DesignError with the source and the reason.

@@ -11,16 +11,8 @@
 namespace qx {
 namespace {
 
-// The factory must be in place before a button is first asked for its
-// interface, which showing and focusing a window may already do; installed
-// per test instead, a test run on its own got Qt's plain widget interface.
-class ButtonFactoryInstalled : public ::testing::Environment {
-    void SetUp() override { installButtonAccessibility(); }
-};
-[[maybe_unused]] const auto* const kFactoryInstalled =
-    ::testing::AddGlobalTestEnvironment(new ButtonFactoryInstalled);
-
 QAccessibleInterface* interfaceOf(QWidget* w) {
+    installButtonAccessibility();
     return QAccessible::queryAccessibleInterface(w);
 }
 
@@ -101,6 +93,9 @@ TEST(ButtonAccessible, NameComesFromTheWindowThenTheCaptionThenTheToolTip) {
 }
 
 TEST(ButtonAccessible, StateShowsPressedDefaultFocusedAndDisabled) {
+    // Before the window shows: showing it asks for the button's interface,
+    // and Qt keeps the one it got first.
+    installButtonAccessibility();
     QWidget form;
     form.resize(200, 100);
     auto* b = new zbButtons_H(&form);

@@ -121,3 +121,57 @@ TEST(DesignFonts, EachStyleGetsItsOwnFaceWhateverTheOrder) {
         EXPECT_EQ(info.italic(), c.italic);
     }
 }
+
+// The first window's faces are registered on the fonts-ahead thread, just
+// those, and the main thread then draws with them without registering any
+// face again. Application fonts are numbered from 0 as they are registered.
+TEST(FontsAhead, RegistersJustTheFacesItIsGivenForTheMainThreadToUse) {
+    if (!QFontDatabase::applicationFontFamilies(0).isEmpty())
+        GTEST_SKIP() << "needs a process that has registered no font yet";
+    {
+        qx::FontsAhead ahead;
+        ahead.prepare({{"Verdana", true}, {"MS Sans Serif"}});
+        ahead.prepare({{"Impact"}});  // only the first call counts
+    }                                 // its thread has ended
+    EXPECT_EQ(QFontDatabase::applicationFontFamilies(0), QStringList{"DejaVu Sans"});
+    EXPECT_EQ(QFontDatabase::applicationFontFamilies(1), QStringList{"Liberation Sans"});
+    EXPECT_TRUE(QFontDatabase::applicationFontFamilies(2).isEmpty());
+
+    const QFontInfo bold(qx::designFont("Verdana", 8.25, true));
+    EXPECT_EQ(bold.family(), "DejaVu Sans");
+    EXPECT_EQ(bold.styleName(), "Bold");
+    EXPECT_EQ(QFontInfo(qx::designFont("MS Sans Serif", 8.25)).styleName(), "Regular");
+    EXPECT_TRUE(QFontDatabase::applicationFontFamilies(2).isEmpty())
+        << "the thread registered the faces asked for";
+}
+
+// The main thread may ask for a face while the thread is registering it, or
+// before the thread got to it: either way it gets that face.
+TEST(FontsAhead, FacesAskedForMeanwhileAreTheRightOnes) {
+    struct Case {
+        const char* name;
+        bool bold;
+        const char* face;
+    };
+    const Case cases[] = {{"Verdana", true, "Bold"},
+                          {"Verdana", false, "Book"},
+                          {"Arial", true, "Bold"},
+                          {"Impact", false, "Regular"},
+                          {"Small Fonts", false, "Condensed"},
+                          {"PTron6", true, "Bold"}};
+    QList<qx::FontFace> faces;
+    for (const Case& c : cases) faces.append({QString::fromLatin1(c.name), c.bold});
+    qx::FontsAhead ahead;
+    ahead.prepare(faces);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name << " bold " << c.bold);
+        const QFontInfo info(qx::designFont(QString::fromLatin1(c.name), 8.25, c.bold));
+        EXPECT_EQ(info.family(), qx::designFontFamily(QString::fromLatin1(c.name)));
+        EXPECT_EQ(info.styleName().toStdString(), c.face);
+    }
+}
+
+TEST(FontsAhead, NeverGivenAnyFontsItStillEndsAndFontsStillLoad) {
+    { const qx::FontsAhead ahead; }
+    EXPECT_EQ(QFontInfo(qx::designFont("Impact", 18)).family(), "Bebas Neue");
+}

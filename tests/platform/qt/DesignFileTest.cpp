@@ -111,6 +111,29 @@ TEST(FormDesign, ReadsControlsNestedControlsAndMenus) {
               std::string::npos);
 }
 
+// The fonts a window will ask for, so they can be prepared ahead of it.
+TEST(FormDesign, ListsTheFontsOfTheFormAndOfNestedControlsInOrder) {
+    const FormDesign design = parseFormDesign(R"({"form": "frmTest",
+        "properties": {"ClientWidth": 10, "ClientHeight": 10,
+                       "Font": {"Name": "MS Sans Serif", "Size": 8.25}},
+        "controls": [
+          {"name": "Frame1", "kind": "Frame", "rect": [0, 0, 5, 5],
+           "properties": {"Font": {"Name": "Verdana", "Size": 12, "Bold": true}},
+           "controls": [
+            {"name": "Label1", "kind": "Label", "rect": [0, 0, 2, 2],
+             "properties": {"Font": {"Name": "Impact", "Size": 18, "Italic": true}}}]},
+          {"name": "Image1", "kind": "Image", "rect": [0, 0, 2, 2]},
+          {"name": "Label2", "kind": "Label", "rect": [0, 0, 2, 2],
+           "properties": {"Font": {"Name": "Small Fonts", "Size": 6.75}}}]})",
+                                              QStringLiteral("test"));
+    const QList<DesignFontInfo> expected{
+        {QStringLiteral("MS Sans Serif"), 8.25},
+        {QStringLiteral("Verdana"), 12, DesignFontInfo::kBoldWeight},
+        {QStringLiteral("Impact"), 18, DesignFontInfo::kNormalWeight, true},
+        {QStringLiteral("Small Fonts"), 6.75}};
+    EXPECT_EQ(design.fonts(), expected);
+}
+
 TEST(FormDesign, BadFilesFailLoudly) {
     const char* const bad[] = {
         "",                                                                         // empty
